@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Glowtape needs to build, test and run, when any is missing.
+# Not root: prints the one line to type instead and fails.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libcurl4-openssl-dev libx11-dev
+    libgtest-dev libgmock-dev
+    xvfb xauth openbox trayer xdotool x11-utils imagemagick
+    fonts-ipafont-gothic fonts-noto-cjk
+    python3 clang-format
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "Missing packages. Install them with:" >&2
+    echo "sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+apt-get update -qq
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null

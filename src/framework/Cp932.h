@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// Text inside the program is code page 932 (Shift-JIS) bytes; these helpers convert at the
+// edges. A character without a code page 932 form becomes "?", an undecodable byte "?" too.
+namespace cp932 {
+
+bool isLeadByte(unsigned char byte);
+
+QString toQString(std::string_view cp932Bytes);
+std::string fromQString(const QString& text);
+std::string fromUtf16(std::u16string_view text);
+
+std::string toUtf8(std::string_view cp932Bytes);
+std::string fromUtf8(std::string_view utf8Bytes);
+
+// Length of the longest prefix of at most maxBytes bytes that does not end inside a
+// two-byte character.
+std::size_t cutLength(std::string_view text, std::size_t maxBytes);
+std::string cut(std::string_view text, std::size_t maxBytes);
+
+} // namespace cp932
