@@ -1,0 +1,61 @@
+#include "framework/LinkOpener.h"
+
+#include "framework/Cp932.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <array>
+#include <utility>
+
+LinkOpener::LinkOpener()
+    : LinkOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); },
+                 [](const QString& program, const QStringList& args) {
+                     return QProcess::startDetached(program, args);
+                 }) {}
+
+LinkOpener::LinkOpener(OpenUrl openUrl, StartProgram startProgram)
+    : openUrl_(std::move(openUrl)), startProgram_(std::move(startProgram)) {}
+
+std::string LinkOpener::decodeEntities(std::string_view text) {
+    static constexpr std::array<std::pair<std::string_view, char>, 5> entities{
+        {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}}};
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        if (text[i] == '&') {
+            for (const auto& [entity, character] : entities) {
+                if (text.substr(i, entity.size()) == entity) {
+                    result += character;
+                    i += entity.size();
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced)
+            result += text[i++];
+    }
+    return result;
+}
+
+bool LinkOpener::isOpenable(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == "http" || scheme == "https" || scheme == "file");
+}
+
+LinkOpener::Result LinkOpener::open(std::string_view cp932Link,
+                                    std::string_view cp932Program) const {
+    const QString link = cp932::toQString(decodeEntities(cp932Link)).trimmed();
+    const QUrl url(link, QUrl::TolerantMode);
+    if (!isOpenable(url))
+        return Result::Refused;
+    if (cp932Program.empty()) {
+        openUrl_(url);
+        return Result::Opened;
+    }
+    if (startProgram_(cp932::toQString(cp932Program), {link}))
+        return Result::Opened;
+    openUrl_(url);
+    return Result::ProgramFailed;
+}
