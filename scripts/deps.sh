@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libcurl4-openssl-dev libx11-dev
     libgtest-dev libgmock-dev
-    xvfb xauth openbox trayer xdotool x11-utils imagemagick
+    xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick
     fonts-ipafont-gothic fonts-noto-cjk
     python3 clang-format
 )

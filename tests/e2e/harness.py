@@ -1,0 +1,149 @@
+"""End-to-end harness: one private X server, window manager, home and runtime directory per
+test, the real program started in it, and a local HTTP server for feeds."""
+
+import http.server
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+
+PROGRAM = os.environ.get("GLOWTAPE_BINARY", "build/glowtape")
+
+
+def cp932(text):
+    return text.encode("cp932")
+
+
+class FeedServer:
+    """Serves a dictionary of path -> bytes on 127.0.0.1 at an ephemeral port."""
+
+    def __init__(self, documents):
+        documents = dict(documents)
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                body = documents.get(self.path)
+                if body is None:
+                    self.send_error(404)
+                    return
+                self.send_response(200)
+                self.send_header("Content-Type", "application/rss+xml; charset=utf-8")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
+        self.thread.start()
+
+    def url(self, path):
+        return "http://127.0.0.1:%d%s" % (self.server.server_address[1], path)
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+def wait_until(predicate, timeout=15.0, interval=0.1):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(interval)
+    return predicate()
+
+
+class DesktopTestCase(unittest.TestCase):
+    """Each test gets its own Xvfb display with openbox, $HOME, $XDG_RUNTIME_DIR and
+    $GLOWTAPE_HOME."""
+
+    def setUp(self):
+        self.root = tempfile.mkdtemp(prefix="glowtape-e2e-")
+        self.home = os.path.join(self.root, "home")
+        self.runtime = os.path.join(self.root, "runtime")
+        self.settings = os.path.join(self.root, "settings")
+        for path in (self.home, self.runtime, self.settings):
+            os.makedirs(path, mode=0o700)
+        self.processes = []
+        self.display = self._start_xvfb()
+        self.env = dict(os.environ)
+        self.env.update({
+            "DISPLAY": self.display,
+            "HOME": self.home,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "GLOWTAPE_HOME": self.settings,
+            "QT_QPA_PLATFORM": "xcb",
+        })
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self._spawn(["openbox"])
+        time.sleep(0.3)
+
+    def tearDown(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def _start_xvfb(self):
+        for _ in range(20):
+            number = 200 + (os.getpid() * 7 + len(self.id()) * 13 + int(time.time() * 1000)) % 700
+            display = ":%d" % number
+            if os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists("/tmp/.X%d-lock" % number):
+                time.sleep(0.05)
+                continue
+            xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.processes.append(xvfb)
+            env = dict(os.environ, DISPLAY=display)
+            if wait_until(lambda: subprocess.run(["xdpyinfo"], env=env, stdout=subprocess.DEVNULL,
+                                                 stderr=subprocess.DEVNULL).returncode == 0, timeout=10):
+                return display
+            xvfb.kill()
+        raise RuntimeError("no free display for Xvfb")
+
+    def _spawn(self, command, **kwargs):
+        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.PIPE, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def start_program(self):
+        return self._spawn([PROGRAM])
+
+    def write_settings_file(self, name, data):
+        with open(os.path.join(self.settings, name), "wb") as out:
+            out.write(data)
+
+    def read_settings_file(self, name):
+        with open(os.path.join(self.settings, name), "rb") as source:
+            return source.read()
+
+    def x(self, *command):
+        result = subprocess.run(list(command), env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True)
+        return result.stdout.strip() if result.returncode == 0 else ""
+
+    def window_names(self):
+        """Names of the managed top-level windows, as the window manager lists them."""
+        listing = self.x("wmctrl", "-l")
+        return [line.split(None, 3)[3] if len(line.split(None, 3)) > 3 else ""
+                for line in listing.splitlines()]
+
+    def wait_for_window(self, predicate, timeout=15.0):
+        return wait_until(lambda: next((name for name in self.window_names() if predicate(name)), None),
+                          timeout=timeout)
+
+    def close_window(self, name):
+        subprocess.run(["wmctrl", "-c", name], env=self.env, check=False)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=False)
