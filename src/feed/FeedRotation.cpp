@@ -1,0 +1,143 @@
+#include "feed/FeedRotation.h"
+
+#include "LightStr/TLightStr.h"
+#include "app/FeedList.h"
+#include "feed/FeedView.h"
+#include "feed/LineChoices.h"
+#include "feed/LineStores.h"
+#include "framework/FullWidth.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view kBullet = "\x81\x9C";                         // ●
+constexpr std::string_view kDescriptionOpen = "\x81\x40\x81\x40\x81\x6D  "; // 　　［
+constexpr std::string_view kDescriptionClose = "  \x81\x6E";               //   ］
+
+bool hasDescription(std::string_view description) {
+    return std::any_of(description.begin(), description.end(), [](char c) { return c != ' '; });
+}
+
+} // namespace
+
+FeedRotation::FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state,
+                           const FeedList& feeds, FeedView& view,
+                           const FeedDownloader& downloader, const TickerColours& colours,
+                           const LineChoices& choices)
+    : sign_(sign), stores_(stores), state_(state), feeds_(feeds), view_(view),
+      colours_(colours), choices_(choices), loader_(stores, state, view, downloader),
+      composer_(stores, view) {}
+
+void FeedRotation::LightStr1ShowActive(bool active) {
+    if (!active) {
+        const int records = static_cast<int>(stores_.recordCount());
+        if (state_.articleIndex > records - 2)
+            nextFeedStep();
+        else if (!state_.busy)
+            nextArticleStep();
+    }
+    sign_.setLightColor(state_.articleIndex < 1 ? colours_.title : colours_.article);
+}
+
+void FeedRotation::LightStr1LineNext() {
+    sign_.setLightColor(sign_.ShowIndex() <= 0 ? colours_.article : colours_.description);
+}
+
+void FeedRotation::nextFeedStep() {
+    sign_.ShowStrings().clear();
+    state_.articleIndex = 0;
+    // Without a shown row there is nothing to move to; the sign stays still.
+    if (!anyFeedShown())
+        return;
+    do {
+        ++state_.feedIndex;
+        if (state_.feedIndex >= feeds_.count() || state_.feedIndex < 0)
+            state_.feedIndex = 0;
+    } while (!feeds_.isShown(state_.feedIndex));
+    sign_.setLightColor(colours_.title);
+    loadAndCompose();
+    sign_.StartShow();
+}
+
+void FeedRotation::showFeedNow(int row) {
+    if (row < 0 || row >= feeds_.count())
+        return;
+    state_.feedIndex = row;
+    state_.articleIndex = 0;
+    loadAndCompose();
+}
+
+void FeedRotation::loadAndCompose() {
+    const FeedEntry& entry = feeds_.entry(state_.feedIndex);
+    loader_.LoadFeedText(entry.uri);
+    composer_.ComposeFeed(entry.title, entry.uri);
+}
+
+void FeedRotation::nextArticleStep() {
+    std::vector<std::string>& lines = sign_.ShowStrings();
+    lines.clear();
+    const std::size_t i = static_cast<std::size_t>(++state_.articleIndex);
+    const ArticleRecord record = stores_.record(i);
+
+    lines.push_back(std::string(kBullet) + record.title);
+    if (choices_.MainList() == 1 && hasDescription(record.description))
+        lines.push_back(std::string(kDescriptionOpen) + record.description +
+                        std::string(kDescriptionClose));
+    else
+        lines.push_back(" ");
+
+    // A vertical sign stands full-width characters upright; the whole text is mapped.
+    if (sign_.Direction())
+        for (std::string& line : lines)
+            line = toFullWidth(line);
+
+    switch (choices_.DecList()) {
+    case 0:
+        view_.setDec(record.description);
+        break;
+    case 1:
+        view_.setDec(record.title);
+        break;
+    case 2:
+        view_.setDec(record.link);
+        break;
+    case 3:
+        if (state_.feedIndex >= 0 && state_.feedIndex < feeds_.count())
+            view_.setDec(feeds_.entry(state_.feedIndex).title);
+        break;
+    default:
+        break;
+    }
+    sign_.StartShow();
+}
+
+bool FeedRotation::anyFeedShown() const {
+    for (int row = 0; row < feeds_.count(); ++row)
+        if (feeds_.isShown(row))
+            return true;
+    return false;
+}
+
+void FeedRotation::N9Click() {
+    state_.articleIndex = static_cast<int>(stores_.recordCount());
+    sign_.StopShow();
+}
+
+void FeedRotation::N13Click() { sign_.StopShow(); }
+
+void FeedRotation::PreviousFeed() {
+    stores_.Memo1.clear();
+    stores_.Memo2.clear();
+    stores_.Memo3.clear();
+    state_.articleIndex = static_cast<int>(stores_.recordCount());
+    state_.feedIndex -= 2;
+    if (state_.feedIndex < 0)
+        state_.feedIndex += feeds_.count();
+    sign_.ClearDisplay();
+    sign_.StopShow();
+}
+
+std::string FeedRotation::currentLink() const {
+    return stores_.Memo3.line(static_cast<std::size_t>(std::max(state_.articleIndex, 0)));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "feed/FeedComposer.h"
+#include "feed/FeedLoader.h"
+#include "feed/RotationState.h"
+#include "feed/TickerColours.h"
+
+#include <string>
+
+class FeedDownloader;
+class FeedList;
+class FeedView;
+class LineChoices;
+class TLightStr;
+struct LineStores;
+
+// Keeps the sign busy forever: whenever it has run out of lines, shows the next article of
+// the current feed or loads the next shown feed, wrapping round the feed list. Also the
+// commands that jump in the rotation and the colour of every line.
+class FeedRotation {
+public:
+    FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state,
+                 const FeedList& feeds, FeedView& view, const FeedDownloader& downloader,
+                 const TickerColours& colours, const LineChoices& choices);
+
+    // The sign's events.
+    void LightStr1ShowActive(bool active);
+    void LightStr1LineNext();
+
+    void N9Click();  // "ニュース早送り": the next shown feed now
+    void N13Click(); // "記事早送り": the next article now
+    void PreviousFeed();
+
+    // Loads and composes the feed at a row without starting the sign; the rotation goes
+    // on from there.
+    void showFeedNow(int row);
+
+    // The link of what is on the sign: the article's, the feed's at the title stage, the
+    // home page during the welcome line.
+    std::string currentLink() const;
+
+private:
+    void nextFeedStep();
+    void nextArticleStep();
+    bool anyFeedShown() const;
+    void loadAndCompose();
+
+    TLightStr& sign_;
+    LineStores& stores_;
+    RotationState& state_;
+    const FeedList& feeds_;
+    FeedView& view_;
+    const TickerColours& colours_;
+    const LineChoices& choices_;
+    FeedLoader loader_;
+    FeedComposer composer_;
+};
