@@ -35,7 +35,7 @@ bool FeedLoader::LoadFeedText(const std::string& uri) {
     stores_.Memo1.clear();
     std::string body;
     if (downloader_.DownloadToStream(body, uri)) {
-        stores_.Memo1.setLines(normaliseFeedText(body));
+        stores_.Memo1.setSplitBefore(normaliseFeedText(body), '<');
         return true;
     }
 

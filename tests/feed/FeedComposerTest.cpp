@@ -1,31 +1,23 @@
 #include "feed/FeedComposer.h"
 
 #include "FakeFeedView.h"
+#include "StoreLines.h"
 #include "feed/FeedText.h"
 #include "feed/LineStores.h"
 #include "framework/Cp932.h"
 
 #include <gtest/gtest.h>
 
-using Lines = std::vector<std::string>;
-
 namespace {
 
 const std::string openBracket = "\x81\x79";  // 【
 const std::string closeBracket = "\x81\x7A"; // 】
 
-Lines linesOf(const LineStore& store) {
-    Lines lines;
-    for (std::size_t i = 0; i < store.count(); ++i)
-        lines.push_back(store.line(i));
-    return lines;
-}
-
 class FeedComposerTest : public ::testing::Test {
 protected:
     void compose(const std::string& utf8Document, const std::string& title = "My feed",
                  const std::string& uri = "http://example.com/rss") {
-        stores.Memo1.setLines(normaliseFeedText(utf8Document));
+        stores.Memo1.setSplitBefore(normaliseFeedText(utf8Document), '<');
         FeedComposer(stores, view).ComposeFeed(title, uri);
     }
 

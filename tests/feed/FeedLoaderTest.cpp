@@ -1,6 +1,7 @@
 #include "feed/FeedLoader.h"
 
 #include "FakeFeedView.h"
+#include "StoreLines.h"
 #include "feed/FeedComposer.h"
 #include "feed/FeedDownloader.h"
 #include "feed/LineStores.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-using Lines = std::vector<std::string>;
 using Response = LocalHttpServer::Response;
 
 namespace {
@@ -51,13 +51,6 @@ protected:
     FeedDownloader downloader;
     FeedLoader loader{stores, state, view, downloader};
 };
-
-Lines linesOf(const LineStore& store) {
-    Lines lines;
-    for (std::size_t i = 0; i < store.count(); ++i)
-        lines.push_back(store.line(i));
-    return lines;
-}
 
 } // namespace
 
