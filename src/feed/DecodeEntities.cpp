@@ -3,6 +3,9 @@
 #include <array>
 #include <utility>
 
+namespace {
+
+// Replaces every occurrence of `from`, left to right without overlap.
 void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     std::size_t found = text.find(from);
     if (found == std::string::npos)
@@ -19,6 +22,8 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     result.append(text, start, std::string::npos);
     text = std::move(result);
 }
+
+} // namespace
 
 std::string DecodeEntities(std::string_view text) {
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> replacements{{

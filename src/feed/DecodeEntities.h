@@ -8,6 +8,3 @@
 // to a wave dash. Later replacements see the results of earlier ones, so "&amp;lt;" ends as
 // "<". None of the patterns can match inside a two-byte character.
 std::string DecodeEntities(std::string_view text);
-
-// Replaces every occurrence of `from` (not empty), left to right without overlap.
-void replaceAll(std::string& text, std::string_view from, std::string_view to);
