@@ -1,0 +1,37 @@
+#include "feed/DescriptionCleaner.h"
+
+#include "feed/AsciiPrefix.h"
+#include "feed/DecodeEntities.h"
+
+namespace {
+
+// A tag runs from "<" through the next ">", or up to the next "<" or the end when no ">"
+// comes first; text runs up to the next "<" and includes any ">" (a boundary lies after it).
+std::size_t segmentEnd(std::string_view text, std::size_t start) {
+    const std::size_t end = text.find_first_of("<>", text[start] == '<' ? start + 1 : start);
+    if (end == std::string_view::npos)
+        return text.size();
+    return text[end] == '>' ? end + 1 : end;
+}
+
+} // namespace
+
+std::string cleanDescription(std::string_view description) {
+    const std::string decoded = DecodeEntities(description);
+    const std::string_view text = decoded;
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = segmentEnd(text, start);
+        const std::string_view segment = text.substr(start, end - start);
+        start = end;
+        if (segment == "<br />")
+            result += ' ';
+        else if (segment == "</a>" || hasAsciiPrefix(segment, "<a ") ||
+                 hasAsciiPrefix(segment, "<img"))
+            continue;
+        else
+            result.append(segment);
+    }
+    return result;
+}

@@ -1,0 +1,104 @@
+#include "feed/FeedDownloader.h"
+
+#include <curl/curl.h>
+#include <memory>
+
+namespace {
+
+constexpr const char* userAgent = "Mozilla/4.0 (compatible; MSIE 5.5; Windows 98)";
+constexpr long maxRedirects = 10;
+
+struct Sink {
+    std::string* stream;
+    std::size_t maxBytes;
+    bool capped = false;
+};
+
+std::size_t writeBody(char* data, std::size_t size, std::size_t count, void* userData) {
+    auto& sink = *static_cast<Sink*>(userData);
+    const std::size_t delivered = size * count;
+    const std::size_t room = sink.maxBytes - sink.stream->size();
+    if (delivered > room) {
+        // Keep what fits and end the transfer, as a broken connection would.
+        sink.stream->append(data, room);
+        sink.capped = true;
+        return room;
+    }
+    sink.stream->append(data, delivered);
+    return delivered;
+}
+
+// Errors that end a transfer whose answer has already begun; the bytes so far stand.
+bool cutShort(CURLcode code) {
+    switch (code) {
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_WRITE_ERROR:
+    case CURLE_BAD_CONTENT_ENCODING:
+    case CURLE_HTTP2_STREAM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ensureCurlInitialised() {
+    static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    (void)initialised;
+}
+
+using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+using HeaderList = std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)>;
+
+} // namespace
+
+FeedDownloader::FeedDownloader(DownloadLimits limits) : limits_(limits) {}
+
+bool FeedDownloader::DownloadToStream(std::string& stream, const std::string& uri) const {
+    ensureCurlInitialised();
+    stream.clear();
+    EasyHandle curl(curl_easy_init(), &curl_easy_cleanup);
+    if (!curl)
+        return false;
+
+    HeaderList headers(nullptr, &curl_slist_free_all);
+    for (const char* header : {"Cache-Control: no-cache", "Pragma: no-cache"}) {
+        curl_slist* extended = curl_slist_append(headers.get(), header);
+        if (!extended)
+            return false;
+        headers.release();
+        headers.reset(extended);
+    }
+
+    Sink sink{&stream, limits_.maxBytes};
+    CURL* handle = curl.get();
+    curl_easy_setopt(handle, CURLOPT_URL, uri.c_str());
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, userAgent);
+    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https,file");
+    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, maxRedirects);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(limits_.connectTimeout.count()));
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.totalTimeout.count()));
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &writeBody);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &sink);
+
+    const CURLcode result = curl_easy_perform(handle);
+
+    long status = 0;
+    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
+    const char* scheme = nullptr;
+    curl_easy_getinfo(handle, CURLINFO_SCHEME, &scheme);
+    const bool isHttp = scheme && (curl_strequal(scheme, "http") || curl_strequal(scheme, "https"));
+
+    bool ok = false;
+    if (result == CURLE_OK || (cutShort(result) && (sink.capped || result != CURLE_WRITE_ERROR)))
+        ok = isHttp ? status > 0 && status < 400 : result == CURLE_OK || sink.capped;
+    if (!ok)
+        stream.clear();
+    return ok;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+// Bounds that keep one blocking download from freezing the program or filling memory.
+struct DownloadLimits {
+    std::chrono::milliseconds connectTimeout{15'000};
+    std::chrono::milliseconds totalTimeout{60'000};
+    std::size_t maxBytes = 32u * 1024 * 1024;
+};
+
+// Fetches one feed URI (http, https or file) with an HTTP GET: the program's fixed
+// User-Agent, the proxy settings of the environment, caches bypassed, at most 10
+// redirects and only to http or https. Blocks until done.
+class FeedDownloader {
+public:
+    explicit FeedDownloader(DownloadLimits limits = {});
+
+    // On success `stream` holds the body; a body cut short by a broken connection, a
+    // time-out or the size limit counts as success with the bytes read so far. Fails, with
+    // `stream` left empty, when no response arrived (bad URI, unknown host, refused
+    // connection, time-out before the answer) or the final HTTP status is 400 or above.
+    bool DownloadToStream(std::string& stream, const std::string& uri) const;
+
+    const DownloadLimits& limits() const { return limits_; }
+
+private:
+    DownloadLimits limits_;
+};

@@ -1,0 +1,62 @@
+#include "feed/DecodeEntities.h"
+#include "feed/DescriptionCleaner.h"
+
+#include "framework/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const std::string wave = "\x81\x60";             // ～
+const std::string fullBang = "\x81\x49\x81\x48"; // ！？
+} // namespace
+
+TEST(DecodeEntities, ReplacesInTheFixedOrder) {
+    EXPECT_EQ(DecodeEntities("Q&amp;A?"), "Q&A" + wave);
+    EXPECT_EQ(DecodeEntities("Why!?"), "Why" + fullBang);
+    EXPECT_EQ(DecodeEntities("&quot;x&quot; &apos;y&apos;"), "\"x\" \x81\x66y\x81\x66");
+    // Decoded twice where a later pattern sees an earlier result ...
+    EXPECT_EQ(DecodeEntities("&amp;lt;b&amp;gt;"), "<b>");
+    EXPECT_EQ(DecodeEntities("&amp;apos;"), "\x81\x66");
+    // ... but not where the earlier pattern comes first.
+    EXPECT_EQ(DecodeEntities("&amp;quot;"), "&quot;");
+    EXPECT_EQ(DecodeEntities("&amp;amp;"), "&amp;");
+    EXPECT_EQ(DecodeEntities("??"
+                             "!?"),
+              wave + wave + fullBang);
+}
+
+TEST(DecodeEntities, LeavesOtherEntitiesAndCaseVariants) {
+    EXPECT_EQ(DecodeEntities("&#38; &nbsp; &AMP; &Lt;"), "&#38; &nbsp; &AMP; &Lt;");
+    EXPECT_EQ(DecodeEntities(""), "");
+    // Two-byte characters around and between the patterns are untouched.
+    const std::string japanese = cp932::fromUtf8("\xE6\x97\xA5&lt;\xE3\x82\xBD");
+    EXPECT_EQ(DecodeEntities(japanese), cp932::fromUtf8("\xE6\x97\xA5<\xE3\x82\xBD"));
+}
+
+TEST(DescriptionCleaner, TurnsEscapedHtmlIntoTextForTheSign) {
+    EXPECT_EQ(cleanDescription("&lt;p&gt;Hello &lt;a href=\"x\"&gt;link&lt;/a&gt;&lt;br /&gt;"
+                               "world&lt;img src=\"y\" /&gt;&lt;/p&gt;"),
+              "<p>Hello link world</p>");
+}
+
+TEST(DescriptionCleaner, DropsEveryLinkAndImageTag) {
+    std::string description;
+    std::string expected;
+    for (int i = 0; i < 5; ++i) {
+        const std::string n = std::to_string(i);
+        description += "<a href=\"" + n + "\">" + n + "</a><IMG src=\"" + n + "\"><A title=x>";
+        expected += n;
+    }
+    EXPECT_EQ(cleanDescription(description), expected);
+    // An unclosed tag runs to the next "<" or the end.
+    EXPECT_EQ(cleanDescription("x<img src=y<b>z<a href"), "x<b>z");
+}
+
+TEST(DescriptionCleaner, KeepsAllOtherMarkup) {
+    EXPECT_EQ(cleanDescription("a<BR>b<br/>c<br />d<BR />e"), "a<BR>b<br/>c d<BR />e");
+    EXPECT_EQ(cleanDescription("<abbr>x</abbr></A><image><!-- c -->"),
+              "<abbr>x</abbr></A><image><!-- c -->");
+    EXPECT_EQ(cleanDescription("<a\thref=x>y"), "<a\thref=x>y");
+    EXPECT_EQ(cleanDescription("1 > 0 &gt; -1"), "1 > 0 > -1");
+    EXPECT_EQ(cleanDescription(""), "");
+}

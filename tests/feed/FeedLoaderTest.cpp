@@ -1,0 +1,113 @@
+#include "feed/FeedLoader.h"
+
+#include "FakeFeedView.h"
+#include "StoreLines.h"
+#include "feed/FeedComposer.h"
+#include "feed/FeedDownloader.h"
+#include "feed/LineStores.h"
+#include "feed/RotationState.h"
+#include "support/LocalHttpServer.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using Response = LocalHttpServer::Response;
+
+namespace {
+
+const std::string loadFailed = "\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x8E\xB8\x94\x73"; // 読み込み失敗
+
+// Notes whether the busy flag was up when the sign was started.
+class WatchingView : public FakeFeedView {
+public:
+    explicit WatchingView(const RotationState& state) : state_(state) {}
+    void startShow() override {
+        FakeFeedView::startShow();
+        busyWhenStarted = state_.busy;
+    }
+    bool busyWhenStarted = false;
+
+private:
+    const RotationState& state_;
+};
+
+class FeedLoaderTest : public ::testing::Test {
+protected:
+    FeedLoaderTest() {
+        server.route("/feed", Response::text("<rss><title>A</title>\r\n<item>"));
+        server.route("/sjis", Response::text("<title>\x93\xFA\x96\x7B"));
+        stores.Memo2.setLines({"old title"});
+        stores.Memo3.setLines({"old link"});
+        stores.Memo4.setLines({"old description"});
+        view.showStrings = {"running line"};
+    }
+
+    bool load(const std::string& uri) { return loader.LoadFeedText(uri); }
+
+    LocalHttpServer server;
+    LineStores stores;
+    RotationState state;
+    WatchingView view{state};
+    FeedDownloader downloader;
+    FeedLoader loader{stores, state, view, downloader};
+};
+
+} // namespace
+
+TEST_F(FeedLoaderTest, FillsOnlyTheRawStoreOnSuccess) {
+    stores.Memo1.setLines({"welcome"});
+    EXPECT_TRUE(load(server.url("/feed")));
+    EXPECT_EQ(linesOf(stores.Memo1), (Lines{"", "<rss>", "<title>A", "</title>", "<item>"}));
+    EXPECT_EQ(linesOf(stores.Memo2), Lines{"old title"});
+    EXPECT_EQ(linesOf(stores.Memo3), Lines{"old link"});
+    EXPECT_EQ(view.showStrings, Lines{"running line"});
+    EXPECT_EQ(view.startShowCalls, 0);
+    EXPECT_FALSE(state.busy);
+}
+
+TEST_F(FeedLoaderTest, AFeedThatIsNotUtf8LeavesNoLines) {
+    stores.Memo1.setLines({"welcome"});
+    EXPECT_TRUE(load(server.url("/sjis")));
+    EXPECT_TRUE(stores.Memo1.empty());
+}
+
+TEST_F(FeedLoaderTest, AFailedDownloadLeavesThePlaceholderAndTheFailureLine) {
+    stores.Memo1.setLines({"welcome"});
+    EXPECT_FALSE(load(server.url("/missing")));
+    EXPECT_EQ(linesOf(stores.Memo1), Lines{"<title>" + loadFailed});
+    EXPECT_EQ(linesOf(stores.Memo2), Lines{loadFailed});
+    EXPECT_EQ(linesOf(stores.Memo3), Lines{"old link"});
+    EXPECT_EQ(linesOf(stores.Memo4), Lines{"old description"});
+    EXPECT_EQ(view.showStrings, (Lines{"running line", "****" + loadFailed + "****"}));
+    EXPECT_EQ(view.startShowCalls, 1);
+    EXPECT_TRUE(view.busyWhenStarted);
+    EXPECT_FALSE(state.busy);
+
+    // Composed, the placeholder is one record without link or description.
+    FeedComposer(stores, view).ComposeFeed("Feed", server.url("/missing"));
+    ASSERT_EQ(stores.recordCount(), 1u);
+    EXPECT_EQ(stores.record(0).title, loadFailed);
+    EXPECT_EQ(stores.record(0).link, " ");
+    EXPECT_EQ(stores.record(0).description, " ");
+    EXPECT_EQ(view.dec, " ");
+}
+
+TEST_F(FeedLoaderTest, AnEmptyUriChangesNothing) {
+    stores.Memo1.setLines({"welcome"});
+    EXPECT_FALSE(load(""));
+    EXPECT_EQ(linesOf(stores.Memo1), Lines{"welcome"});
+    EXPECT_EQ(linesOf(stores.Memo2), Lines{"old title"});
+    EXPECT_EQ(view.showStrings, Lines{"running line"});
+    EXPECT_EQ(view.startShowCalls, 0);
+    EXPECT_FALSE(state.busy);
+    EXPECT_TRUE(server.requests().empty());
+}
+
+TEST_F(FeedLoaderTest, TheBusyFlagFallsEvenWhenTheWindowThrows) {
+    class ThrowingView : public FakeFeedView {
+        void appendShowString(const std::string&) override { throw std::runtime_error("sign"); }
+    } throwing;
+    FeedLoader failing(stores, state, throwing, downloader);
+    EXPECT_THROW(failing.LoadFeedText("http://"), std::runtime_error);
+    EXPECT_FALSE(state.busy);
+}

@@ -1,0 +1,64 @@
+#include "StoreLines.h"
+
+#include <gtest/gtest.h>
+
+TEST(FeedText, StartsALineBeforeEveryTag) {
+    EXPECT_EQ(tagLines("<rss><channel><title>A</title>"),
+              (Lines{"", "<rss>", "<channel>", "<title>A", "</title>"}));
+    EXPECT_EQ(tagLines("a<b"), (Lines{"a", "<b"}));
+    EXPECT_EQ(tagLines("plain"), (Lines{"plain"}));
+    EXPECT_EQ(tagLines(""), Lines{});
+}
+
+TEST(FeedText, LineBreaksOfEveryKindDisappear) {
+    const Lines oneLine = tagLines("<a>x y<b>z</b>");
+    EXPECT_EQ(tagLines("<a>\r\nx\r y\n<b>\n\rz</b>\r\n"), oneLine);
+    EXPECT_EQ(tagLines("\r\n\n\r"), Lines{});
+}
+
+TEST(FeedText, ConvertsUtf8ToCodePage932) {
+    // 日本 and a half-width katakana ｱ.
+    EXPECT_EQ(tagLines("<title>\xE6\x97\xA5\xE6\x9C\xAC\xEF\xBD\xB1"),
+              (Lines{"", "<title>\x93\xFA\x96\x7B\xB1"}));
+    // é has no code page 932 form; a byte-order mark is a character like any other.
+    EXPECT_EQ(tagLines("caf\xC3\xA9"), (Lines{"caf?"}));
+    EXPECT_EQ(tagLines("\xEF\xBB\xBF<rss>"), (Lines{"?", "<rss>"}));
+}
+
+TEST(FeedText, TextEndsAtTheFirstNul) {
+    EXPECT_EQ(tagLines(std::string("<a>x\0<b>y", 9)), (Lines{"", "<a>x"}));
+    // UTF-16 text yields at most its first character.
+    EXPECT_EQ(tagLines(std::string("<\0r\0s\0s\0", 8)), (Lines{"", "<"}));
+}
+
+TEST(FeedText, MalformedUtf8EmptiesTheWholeText) {
+    EXPECT_EQ(tagLines("<title>abc\xE3"), Lines{});
+    EXPECT_EQ(tagLines("<title>\xE3\x81"), Lines{});
+    EXPECT_EQ(tagLines("<title>\xC3<b>"), Lines{});
+    // Shift-JIS bytes of 日本 break the sequence rule.
+    EXPECT_EQ(tagLines("<title>\x93\xFA\x96\x7B</title>"), Lines{});
+}
+
+TEST(FeedText, FourByteCharactersBecomeQuestionMarks) {
+    // An emoji and a rare CJK character (U+20BB7) next to ordinary text.
+    EXPECT_EQ(tagLines("<title>a\xF0\x9F\x98\x80z\xF0\xA0\xAE\xB7!"), (Lines{"", "<title>a?z?!"}));
+    // Without its fourth byte the sequence is read by the three-byte rule; a stray
+    // continuation byte after a full one is malformed.
+    EXPECT_EQ(tagLines("<title>a\xF0\x9F\x98"), (Lines{"", "<title>a?"}));
+    EXPECT_EQ(tagLines("<title>\xF0\x9F\x98\x80\x80"), Lines{});
+}
+
+TEST(FeedText, FormIsCheckedButNothingElse) {
+    // An overlong two-byte form and a three-byte surrogate half are accepted as characters.
+    EXPECT_EQ(tagLines("a\xC1\x81z"), (Lines{"aAz"}));
+    EXPECT_EQ(tagLines("a\xED\xA0\x80z"), (Lines{"a?z"}));
+}
+
+TEST(FeedText, CdataReadsLikeItsEscapedTwin) {
+    EXPECT_EQ(tagLines("<title><![CDATA[News]]></title>"), tagLines("<title>News</title>"));
+    EXPECT_EQ(tagLines("<description><![CDATA[<p>A & B</p> \xE6\x97\xA5]]></description>"),
+              (Lines{"", "<description>&lt;p&gt;A &amp; B&lt;/p&gt; \x93\xFA", "</description>"}));
+    // Two sections on a line; an unterminated one stays as it is.
+    EXPECT_EQ(tagLines("<t><![CDATA[a<]]>-<![CDATA[>b]]>"), (Lines{"", "<t>a&lt;-&gt;b"}));
+    EXPECT_EQ(tagLines("<t><![CDATA[a"), (Lines{"", "<t>", "<![CDATA[a"}));
+}

@@ -1,0 +1,120 @@
+#include "feed/FeedReport.h"
+
+#include "support/LocalHttpServer.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The tool is built next to the directory of the test executables; a unit-only build
+// has none.
+QString toolPath() {
+    return QFileInfo(QCoreApplication::applicationDirPath() + "/../glowtape-feed")
+        .absoluteFilePath();
+}
+
+ToolRun runTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(toolPath(), arguments);
+    ToolRun run;
+    if (!process.waitForFinished(30'000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+class FeedTool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QFileInfo::exists(toolPath()))
+            GTEST_SKIP() << "glowtape-feed is not built here";
+    }
+};
+
+const char* const feed = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                         "<rss><channel><title>\xE6\x97\xA5\xE6\x9C\xAC</title>"
+                         "<link>http://c/</link><description>say \"hi\" \\ bye</description>\n"
+                         "<item><title><![CDATA[A & B]]></title><link>http://c/1?x=1&amp;y=2</link>"
+                         "<description>&lt;b&gt;bold&lt;/b&gt;</description></item>"
+                         "</channel></rss>\n";
+
+} // namespace
+
+TEST(FeedReport, EscapesJsonStrings) {
+    EXPECT_EQ(feedreport::jsonString("a\"b\\c\n\t\x01\x1F \xE6\x97\xA5/"),
+              "\"a\\\"b\\\\c\\n\\t\\u0001\\u001f \xE6\x97\xA5/\"");
+}
+
+TEST_F(FeedTool, PrintsTheRecordsOfALocalFile) {
+    TempDir dir;
+    dir.write("feed one.xml", feed);
+    const ToolRun run = runTool({QString::fromStdString(dir.file("feed one.xml"))});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "record 0\n"
+                                     "  title: \xE6\x97\xA5\xE6\x9C\xAC\n"
+                                     "  link: http://c/\n"
+                                     "  description: say \"hi\" \\ bye\n"
+                                     "record 1\n"
+                                     "  title: A & B\n"
+                                     "  link: http://c/1?x=1&amp;y=2\n"
+                                     "  description: <b>bold</b>\n");
+}
+
+TEST_F(FeedTool, PrintsJsonThatParses) {
+    TempDir dir;
+    dir.write("feed.xml", feed);
+    const ToolRun run = runTool({"--json", QString::fromStdString(dir.file("feed.xml"))});
+    EXPECT_EQ(run.exitCode, 0);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+    const QJsonObject object = document.object();
+    EXPECT_TRUE(object["ok"].toBool());
+    const QJsonArray records = object["records"].toArray();
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records[0].toObject()["title"].toString(),
+              QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC"));
+    EXPECT_EQ(records[0].toObject()["description"].toString(), "say \"hi\" \\ bye");
+    EXPECT_EQ(records[1].toObject()["link"].toString(), "http://c/1?x=1&amp;y=2");
+}
+
+TEST_F(FeedTool, ReportsAFailedDownload) {
+    LocalHttpServer server;
+    const ToolRun run = runTool({"--json", QString::fromStdString(server.url("/missing"))});
+    EXPECT_EQ(run.exitCode, 1);
+    const QJsonObject object = QJsonDocument::fromJson(run.out).object();
+    EXPECT_FALSE(object["ok"].toBool(true));
+    const QJsonArray records = object["records"].toArray();
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].toObject()["title"].toString(),
+              QString::fromUtf8(
+                  "\xE8\xAA\xAD\xE3\x81\xBF\xE8\xBE\xBC\xE3\x81\xBF\xE5\xA4\xB1\xE6\x95\x97"));
+    EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST_F(FeedTool, RejectsBadArguments) {
+    for (const QStringList& arguments :
+         {QStringList{}, QStringList{"--json"}, QStringList{"a.xml", "b.xml"},
+          QStringList{"--verbose", "a.xml"}, QStringList{"--json", "--json", "a.xml"},
+          QStringList{""}}) {
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith("usage: glowtape-feed")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
