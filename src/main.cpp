@@ -1,3 +1,35 @@
-int main() {
-    return 0;
+#include "app/FeedList.h"
+#include "articles/TForm3.h"
+#include "framework/Paths.h"
+#include "framework/SingleInstance.h"
+#include "options/TForm2.h"
+#include "reader/TForm5.h"
+#include "ticker/TForm1.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    // A second start ends at once and silently; the running instance is not disturbed.
+    const SingleInstance instance;
+    if (!instance.acquired())
+        return 0;
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Glowtape"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Glowtape"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const std::string settingsDirectory = Paths::settingsDirectory();
+    FeedList feeds;
+    // The order matters: the options dialog works on the ticker, and its creation starts
+    // the show.
+    TForm1 ticker(feeds, settingsDirectory);
+    TForm2 options(ticker, feeds, settingsDirectory);
+    TForm5 reader(ticker, settingsDirectory);
+    ticker.attachReader(&reader);
+    TForm3 articles(ticker, settingsDirectory);
+    ticker.attachArticles(&articles);
+
+    ticker.show();
+    return QApplication::exec();
 }

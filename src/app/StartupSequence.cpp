@@ -1,0 +1,43 @@
+#include "app/StartupSequence.h"
+
+#include "LightStr/TLightStr.h"
+#include "app/FeedList.h"
+#include "app/FeedListFile.h"
+#include "feed/LineStores.h"
+#include "feed/RotationState.h"
+
+namespace {
+// "glowtape 使ってくれてどうもありがとう。"
+constexpr std::string_view kThanks = "glowtape \x8E\x67\x82\xC1\x82\xC4\x82\xAD\x82\xEA\x82\xC4"
+                                     "\x82\xC7\x82\xA4\x82\xE0\x82\xA0\x82\xE8\x82\xAA\x82\xC6"
+                                     "\x82\xA4\x81\x42";
+constexpr std::string_view kOpen = "\x81\x79";  // 【
+constexpr std::string_view kClose = "\x81\x7A"; // 】
+} // namespace
+
+StartupSequence::StartupSequence(FeedList& feeds, LineStores& stores, RotationState& state,
+                                 TLightStr& sign)
+    : feeds_(feeds), stores_(stores), state_(state), sign_(sign) {}
+
+void StartupSequence::run(const std::string& feedListPath, const std::function<void()>& onMissing) {
+    FeedListFile::Loaded loaded = FeedListFile::read(feedListPath);
+    if (loaded.present)
+        feeds_.setEntries(std::move(loaded.entries));
+    else
+        onMissing();
+
+    stores_.Memo1.clear();
+    stores_.Memo2.clear();
+    stores_.Memo3.clear();
+    stores_.Memo4.clear();
+    state_.articleIndex = 0;
+
+    const std::string welcome =
+        "glowtape" + std::string(kOpen) + std::string(kHomePage) + std::string(kClose);
+    stores_.Memo1.append(welcome);
+    stores_.Memo3.append(kHomePage);
+    stores_.Memo4.append(kThanks);
+
+    sign_.ShowStrings().push_back(welcome);
+    sign_.StartShow();
+}

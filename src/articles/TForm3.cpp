@@ -1,0 +1,25 @@
+#include "articles/TForm3.h"
+
+#include "app/GlowtapeSettings.h"
+#include "app/SettingKeys.h"
+#include "app/SettingsReader.h"
+#include "ticker/TForm1.h"
+
+#include <QCloseEvent>
+
+TForm3::TForm3(TForm1& ticker, const std::string& settingsDirectory)
+    : QWidget(&ticker, Qt::Tool), ticker_(ticker) {
+    using namespace settings;
+    const SettingsReader reader(settingsDirectory + std::string(kSettingsFileName));
+    move(reader.integer(window3::L), reader.integer(window3::T));
+    resize(reader.integer(window3::W), reader.integer(window3::H));
+}
+
+void TForm3::collectSettings(GlowtapeSettings& settings) const {
+    settings.articles = {pos().y(), pos().x(), width(), height()};
+}
+
+void TForm3::closeEvent(QCloseEvent* event) {
+    ticker_.SaveSettings();
+    event->accept();
+}

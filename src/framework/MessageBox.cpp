@@ -1,0 +1,31 @@
+#include "framework/MessageBox.h"
+
+#include "framework/Cp932.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace messagebox {
+namespace {
+
+void show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+          std::string_view cp932Text) {
+    QMessageBox box(icon, title, cp932::toQString(cp932Text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+void warning(QWidget* parent, std::string_view cp932Text) {
+    show(parent, QMessageBox::Warning, QStringLiteral("警告"), cp932Text);
+}
+
+void information(QWidget* parent, std::string_view cp932Text) {
+    show(parent, QMessageBox::Information, QStringLiteral("情報"), cp932Text);
+}
+
+void error(QWidget* parent, std::string_view cp932Text) {
+    show(parent, QMessageBox::Critical, QApplication::applicationDisplayName(), cp932Text);
+}
+
+} // namespace messagebox

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+class QWidget;
+
+// The program's message boxes: one OK button, code page 932 texts.
+namespace messagebox {
+
+// Title "警告", warning icon.
+void warning(QWidget* parent, std::string_view cp932Text);
+// Title "情報", information icon.
+void information(QWidget* parent, std::string_view cp932Text);
+// The framework's error report: the application's title, error icon.
+void error(QWidget* parent, std::string_view cp932Text);
+
+} // namespace messagebox

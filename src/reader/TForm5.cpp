@@ -1,0 +1,34 @@
+#include "reader/TForm5.h"
+
+#include "app/SettingKeys.h"
+#include "app/SettingsReader.h"
+#include "ticker/TForm1.h"
+
+#include <QCloseEvent>
+
+TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
+    : QWidget(&ticker, Qt::Tool), ticker_(ticker) {
+    using namespace settings;
+    const SettingsReader reader(settingsDirectory + std::string(kSettingsFileName));
+    move(reader.integer(window5::L), reader.integer(window5::T));
+    resize(reader.integer(window5::W), reader.integer(window5::H));
+    panelWidth_ = reader.integer(window5::S1);
+    listHeight_ = reader.integer(window5::S2);
+    // Any mode but "news" switches to document mode; "none" switches once more.
+    if (!reader.is(window5::Mode, flag::News))
+        mode_ = reader.is(window5::Mode, flag::None) ? ReaderMode::None : ReaderMode::Document;
+    toolBarShown_ = reader.is(window5::cont, flag::True);
+}
+
+void TForm5::collectSettings(GlowtapeSettings& settings) const {
+    settings.reader = {pos().y(), pos().x(), width(), height()};
+    settings.readerPanelWidth = panelWidth_;
+    settings.readerListHeight = listHeight_;
+    settings.readerMode = mode_;
+    settings.readerToolBar = toolBarShown_;
+}
+
+void TForm5::closeEvent(QCloseEvent* event) {
+    ticker_.SaveSettings();
+    event->accept();
+}

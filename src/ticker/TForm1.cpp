@@ -1,0 +1,473 @@
+#include "ticker/TForm1.h"
+
+#include "LightStr/TLightStr.h"
+#include "app/FeedList.h"
+#include "app/FeedListFile.h"
+#include "app/FontStyle.h"
+#include "app/GlowtapeSettings.h"
+#include "app/SettingKeys.h"
+#include "app/SettingsReader.h"
+#include "articles/TForm3.h"
+#include "feed/FeedRotation.h"
+#include "framework/Cp932.h"
+#include "framework/FontFaceMap.h"
+#include "framework/LinkOpener.h"
+#include "framework/MessageBox.h"
+#include "framework/SystemColor.h"
+#include "framework/X11Window.h"
+#include "options/TForm2.h"
+#include "reader/TForm5.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr int kDesignToolBarHeight = 11;
+constexpr int kDecLeft = 38;
+constexpr int kLaunchPanelWidth = 35;
+// "指定したプログラムでは開けませんでした。設定を確認してください。"
+const QString kProgramFailed =
+    QStringLiteral("指定したプログラムでは開けませんでした。設定を確認してください。");
+
+QPalette backgroundPalette(QPalette palette, std::uint32_t colour) {
+    const QColor background = QColor::fromRgb(syscolor::toQRgb(colour));
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    return palette;
+}
+} // namespace
+
+TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
+    : QWidget(nullptr), feeds_(feeds), settingsDirectory_(std::move(settingsDirectory)) {
+    setWindowTitle(QStringLiteral("Glowtape"));
+    setAttribute(Qt::WA_QuitOnClose, true);
+    buildControls();
+    buildMenu();
+
+    const SettingsReader reader(settingsDirectory_ + std::string(settings::kSettingsFileName));
+    if (!FormCreate(reader))
+        setDescriptionColour(colours_.description);
+    // Before the first feed the rotation starts from the row before the first one.
+    state_.feedIndex = -1;
+    applyWindowFlags();
+    FormResize();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildControls() {
+    setAutoFillBackground(true);
+    resize(192, 44 + kDesignToolBarHeight);
+
+    LightStr1 = new TLightStr(this);
+    LightStr1->setGeometry(0, 0, 192, 44);
+    LightStr1->setFontName("@\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E"); // @ＭＳ ゴシック
+    LightStr1->setFontHeight(-12);
+    LightStr1->setLightColor(0x0000FF00);
+    LightStr1->setDarkColor(0x00808000);
+    LightStr1->setBackColor(0x00000000);
+    LightStr1->setBit(4);
+    LightStr1->OnDblClick = [this](TLightStr*) { LightStr1DblClick(); };
+    LightStr1->OnLineNext = [this](TLightStr*, int) {
+        if (rotation_)
+            rotation_->LightStr1LineNext();
+    };
+    LightStr1->OnShowActive = [this](TLightStr*, bool active) {
+        if (rotation_)
+            rotation_->LightStr1ShowActive(active);
+    };
+
+    ToolBar1 = new QWidget(this);
+    ToolBar1->setAutoFillBackground(true);
+    ToolBar1->resize(width(), kDesignToolBarHeight);
+    LeftPanel = new QWidget(ToolBar1);
+    LeftPanel->setAutoFillBackground(true);
+    LeftPanel->setGeometry(0, 0, 0, kDesignToolBarHeight);
+    Button1 = new QPushButton(LeftPanel);
+    Button1->setGeometry(6, 0, 10, 10);
+    Button1->setFocusPolicy(Qt::NoFocus);
+    Button1->setToolTip(QStringLiteral("ニュースリーダー表示"));
+    Button2 = new QPushButton(LeftPanel);
+    Button2->setGeometry(24, 0, 10, 10);
+    Button2->setFocusPolicy(Qt::NoFocus);
+    Button2->hide();
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    Dec = new QLabel(ToolBar1);
+    Dec->setAutoFillBackground(true);
+    Dec->setTextFormat(Qt::PlainText);
+    Dec->move(kDecLeft, 0);
+    ToolBar1->raise();
+}
+
+void TForm1::buildMenu() {
+    PopupMenu1 = new QMenu(this);
+    auto add = [](QMenu* menu, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
+        QObject::connect(action, &QAction::triggered, menu, handler);
+        return action;
+    };
+    N1 = add(PopupMenu1, QStringLiteral("URIへジャンプ"), [this] { LightStr1DblClick(); });
+    PopupMenu1->setDefaultAction(N1);
+    // The news reader and the two lists open from here once their windows are built.
+    PopupMenu1->addAction(QStringLiteral("ニュースリーダー表示"));
+    PopupMenu1->addSeparator();
+    QMenu* windows = PopupMenu1->addMenu(QStringLiteral("ウィンドウ表示"));
+    windows->addAction(QStringLiteral("ニュース一覧表示"));
+    windows->addAction(QStringLiteral("記事一覧表示"));
+    QMenu* control = PopupMenu1->addMenu(QStringLiteral("コントロール"));
+    add(control, QStringLiteral("ニュース早送り"), [this] {
+        if (rotation_)
+            rotation_->N9Click();
+    });
+    add(control, QStringLiteral("記事早送り"), [this] {
+        if (rotation_)
+            rotation_->N13Click();
+    });
+    control->addSeparator();
+    add(control, QStringLiteral("ニュース新規追加"), [this] { N14Click(); });
+
+    QMenu* show = PopupMenu1->addMenu(QStringLiteral("表示"));
+    N4 = add(show, QStringLiteral("ボーダーを表示"), [this] { N4Click(); });
+    N6 = add(show, QStringLiteral("最前面に表示"), [this] { N6Click(); });
+    // Docking to a screen edge comes with the window modes; its state is kept meanwhile.
+    N8 = show->addAction(QStringLiteral("常に表示"));
+    N8->setEnabled(false);
+    for (QAction* toggle : {N4, N6, N8})
+        toggle->setCheckable(true);
+    show->addSeparator();
+    add(show, QStringLiteral("反転"), [this] { N23Click(); });
+    N24 = add(show, QStringLiteral("縦横"), [this] { N24Click(); });
+    show->addSeparator();
+    add(show, QStringLiteral("左上に移動"), [this] { moveToCorner(false, false); });
+    add(show, QStringLiteral("左下に移動"), [this] { moveToCorner(false, true); });
+    add(show, QStringLiteral("右上に移動"), [this] { moveToCorner(true, false); });
+    add(show, QStringLiteral("右下に移動"), [this] { moveToCorner(true, true); });
+
+    PopupMenu1->addSeparator();
+    N3 = add(PopupMenu1, QStringLiteral("オプション"), [this] { N3Click(); });
+    N3->setCheckable(true);
+    add(PopupMenu1, QStringLiteral("ヘルプ"), [this] { Help1Click(); });
+    add(PopupMenu1, QStringLiteral("終了"), [this] { close(); });
+}
+
+bool TForm1::FormCreate(const SettingsReader& reader) {
+    using namespace settings;
+    const bool border = reader.is(option::OP0, flag::True);
+    N4->setChecked(border);
+    if (!border)
+        LightStr1->resize(width() + 2, LightStr1->height());
+
+    move(reader.integer(window::L), reader.integer(window::T));
+    resize(reader.integer(window::W), reader.integer(window::H));
+    LightStr1->setBit(reader.integer(window::B));
+
+    std::uint32_t* const colourTargets[] = {&colours_.article, &colours_.title};
+    const SettingKey* const colourKeys[] = {&color::font, &color::title, &color::dark, &color::back,
+                                            &color::dec};
+    for (std::size_t i = 0; i < std::size(colourKeys); ++i) {
+        const ColourRead read = reader.colour(*colourKeys[i]);
+        if (!read.colour) {
+            messagebox::error(nullptr, read.error);
+            return false;
+        }
+        if (i < std::size(colourTargets))
+            *colourTargets[i] = *read.colour;
+        else if (colourKeys[i] == &color::dark)
+            LightStr1->setDarkColor(*read.colour);
+        else if (colourKeys[i] == &color::back)
+            LightStr1->setBackColor(*read.colour);
+        else
+            setDescriptionColour(*read.colour);
+    }
+
+    articleFontName_ = reader.text(font::name1);
+    verticalFontName_ = reader.text(font::name2);
+    LightStr1->setFontStyle(reader.integer(font::OP1));
+    LightStr1->setShowFontH(reader.integer(font::size1));
+    LightStr1->setFontName(articleFontName_);
+    articleFontStyle_ = LightStr1->FontStyle();
+
+    descriptionFontName_ = reader.text(font::name3);
+    descriptionFontStyle_ = reader.integer(font::OP2);
+    descriptionFontSize_ = reader.integer(font::size2);
+    applyDescriptionFont();
+    setToolBarHeightFromFont();
+
+    if (reader.is(option::OP6, flag::True))
+        N6->setChecked(true);
+    if (reader.is(option::Direct, flag::True)) {
+        LightStr1->setDirection(true);
+        Dec->hide();
+        LightStr1->setFontName(verticalFontName_);
+        LightStr1->resize(LightStr1->width(), height());
+    }
+    if (reader.is(option::Rever, flag::False))
+        LightStr1->setReverse(false);
+    LightStr1->setShowInterval(static_cast<unsigned>(reader.integer(option::OP5)));
+    LightStr1->setSpace(reader.integer(option::OP9));
+    LightStr1->setBit(reader.integer(option::OP10));
+    LightStr1->setSending(reader.integer(option::OP16));
+    N8->setChecked(reader.is(option::OP8, flag::True));
+    applyBackColour();
+
+    if (height() == 0)
+        resize(width(), GlowtapeSettings::tickerHeightAfterLoad(0, LightStr1->ShowFontH()));
+    return true;
+}
+
+void TForm1::applyDescriptionFont() {
+    QFont font(FontFaceMap::family(descriptionFontName_));
+    font.setPointSize(std::max(1, descriptionFontSize_));
+    fontstyle::apply(descriptionFontStyle_, font);
+    Dec->setFont(font);
+}
+
+void TForm1::setToolBarHeightFromFont() {
+    Button1->resize(Button1->width(), descriptionFontSize_ + 3);
+    Button2->resize(Button2->width(), descriptionFontSize_ + 3);
+    ToolBar1->resize(ToolBar1->width(), descriptionFontSize_ + 6);
+}
+
+void TForm1::setDescriptionColour(std::uint32_t colour) {
+    colours_.description = colour;
+    QPalette palette = Dec->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(syscolor::toQRgb(colour)));
+    Dec->setPalette(palette);
+}
+
+void TForm1::applyBackColour() {
+    const std::uint32_t back = LightStr1->BackColor();
+    for (QWidget* widget :
+         {static_cast<QWidget*>(this), ToolBar1, LeftPanel, static_cast<QWidget*>(Dec)})
+        widget->setPalette(backgroundPalette(widget->palette(), back));
+}
+
+void TForm1::applyWindowFlags() {
+    Qt::WindowFlags flags = Qt::Tool;
+    if (N4->isChecked())
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    else
+        flags |= Qt::FramelessWindowHint;
+    if (N6->isChecked())
+        flags |= Qt::WindowStaysOnTopHint;
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (wasVisible)
+        show();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    x11window::setSkipTaskbar(this);
+}
+
+void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
+    options_ = options;
+    rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, *this,
+                                               downloader_, colours_, choices);
+}
+
+void TForm1::setLaunchButtonsShown(bool shown) {
+    LeftPanel->resize(shown ? kLaunchPanelWidth : 0, LeftPanel->height());
+}
+
+void TForm1::setDescriptionBarAtTop(bool top) {
+    descriptionAtTop_ = top;
+    FormResize();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize() {
+    const int barHeight = ToolBar1->height();
+    ToolBar1->setGeometry(0, descriptionAtTop_ ? 0 : height() - barHeight, width(), barHeight);
+    LeftPanel->resize(LeftPanel->width(), barHeight);
+    Dec->setGeometry(kDecLeft, 0, std::max(0, width() - kDecLeft), barHeight);
+    // The sign reaches one pixel past the right edge and overlaps the bar by one pixel.
+    LightStr1->setGeometry(0, descriptionAtTop_ ? barHeight : 0, width() + 1,
+                           height() - barHeight + 1);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    event->accept();
+    QApplication::quit();
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+    // With no feed registered nothing is ever composed; the menu still opens so that a new
+    // user reaches the options and "ニュース新規追加".
+    if (menuReady_ || feeds_.count() == 0)
+        PopupMenu1->popup(event->globalPos());
+}
+
+void TForm1::collectSettings(GlowtapeSettings& settings) const {
+    settings.ticker = {pos().y(), pos().x(), width(), height()};
+    settings.bit = LightStr1->Bit();
+    settings.articleColour = colours_.article;
+    settings.titleColour = colours_.title;
+    settings.darkColour = LightStr1->DarkColor();
+    settings.backColour = LightStr1->BackColor();
+    settings.descriptionColour = colours_.description;
+    settings.articleFontName = articleFontName_;
+    settings.verticalFontName = verticalFontName_;
+    settings.articleFontStyle = articleFontStyle_;
+    settings.textHeight = LightStr1->ShowFontH();
+    settings.descriptionFontName = descriptionFontName_;
+    settings.descriptionFontStyle = descriptionFontStyle_;
+    settings.descriptionFontSize = descriptionFontSize_;
+    settings.border = N4->isChecked();
+    settings.showInterval = static_cast<int>(LightStr1->ShowInterval());
+    settings.topmost = N6->isChecked();
+    settings.alwaysShow = N8->isChecked();
+    settings.space = LightStr1->Space();
+    settings.sending = LightStr1->Sending();
+    settings.vertical = LightStr1->Direction();
+    settings.reverse = LightStr1->Reverse();
+}
+
+void TForm1::SaveSettings() {
+    GlowtapeSettings settings = GlowtapeSettings::defaults();
+    collectSettings(settings);
+    if (options_)
+        options_->collectSettings(settings);
+    if (articles_)
+        articles_->collectSettings(settings);
+    if (reader_)
+        reader_->collectSettings(settings);
+
+    const Outcome saved =
+        settings.save(settingsDirectory_ + std::string(settings::kSettingsFileName));
+    if (!saved.ok()) {
+        messagebox::error(this, saved.error);
+        return;
+    }
+    const Outcome written = FeedListFile::write(
+        settingsDirectory_ + std::string(FeedListFile::kFileName), feeds_.entries());
+    stores_.Memo1.clear();
+    if (!written.ok())
+        messagebox::error(this, written.error);
+}
+
+void TForm1::LightStr1DblClick() {
+    if (!rotation_)
+        return;
+    const std::string program = options_ ? options_->browserProgram() : std::string();
+    if (LinkOpener().open(rotation_->currentLink(), program) == LinkOpener::Result::ProgramFailed)
+        messagebox::warning(this, cp932::fromQString(kProgramFailed));
+}
+
+void TForm1::N3Click() {
+    N3->setChecked(options_ && options_->isVisible());
+    if (!options_)
+        return;
+    if (options_->isVisible()) {
+        N3->setChecked(false);
+        options_->close();
+        return;
+    }
+    N3->setChecked(true);
+    if (reader_ && reader_->isVisible())
+        reader_->close();
+    Button2->show();
+    options_->show();
+    options_->raise();
+    options_->activateWindow();
+}
+
+void TForm1::N14Click() {
+    if (options_)
+        options_->close();
+    N3Click();
+    if (options_)
+        options_->selectCategory(4);
+}
+
+void TForm1::Help1Click() {
+    if (options_)
+        options_->close();
+    N3Click();
+    if (options_)
+        options_->selectCategory(6);
+}
+
+void TForm1::Button2Click() {
+    if (reader_)
+        reader_->close();
+    if (options_)
+        options_->close();
+    Button2->hide();
+}
+
+// The menu checks follow the window's real state, whoever calls the toggles.
+void TForm1::N4Click() {
+    const QSize client = size();
+    N4->setChecked(windowFlags().testFlag(Qt::FramelessWindowHint));
+    applyWindowFlags();
+    resize(client);
+}
+
+void TForm1::N6Click() {
+    N6->setChecked(!windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    applyWindowFlags();
+}
+
+void TForm1::N23Click() {
+    LightStr1->setReverse(!LightStr1->Reverse());
+}
+
+void TForm1::N24Click() {
+    const bool vertical = !LightStr1->Direction();
+    LightStr1->setDirection(vertical);
+    LightStr1->setFontName(vertical ? verticalFontName_ : articleFontName_);
+    Dec->setVisible(!vertical);
+    resize(height(), width());
+    if (options_)
+        options_->setVerticalCaptions(vertical);
+}
+
+void TForm1::moveToCorner(bool right, bool bottom) {
+    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect frame = frameGeometry();
+    const int top = bottom ? work.bottom() + 1 - frame.height() : 0;
+    const int left = right ? work.right() + 1 - frame.width() : 0;
+    move(left, top);
+}
+
+void TForm1::appendShowString(const std::string& line) {
+    LightStr1->ShowStrings().push_back(line);
+}
+
+// Replacing the lines in place keeps the sign's line index, as the rotation expects.
+void TForm1::setShowStrings(const std::vector<std::string>& lines) {
+    LightStr1->ShowStrings() = lines;
+}
+
+void TForm1::startShow() {
+    LightStr1->StartShow();
+}
+
+void TForm1::setCaption(const std::string& caption) {
+    setWindowTitle(cp932::toQString(caption));
+}
+
+void TForm1::setDec(const std::string& text) {
+    Dec->setText(cp932::toQString(text));
+}
+
+void TForm1::setTrayTip(const std::string& tip) {
+    trayTip_ = tip;
+}
+
+void TForm1::setMenuReady() {
+    menuReady_ = true;
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "feed/FeedDownloader.h"
+#include "feed/FeedView.h"
+#include "feed/LineStores.h"
+#include "feed/RotationState.h"
+#include "feed/TickerColours.h"
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+class FeedList;
+class FeedRotation;
+class LineChoices;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class SettingsReader;
+class TForm2;
+class TForm3;
+class TForm5;
+class TLightStr;
+struct GlowtapeSettings;
+
+// The ticker window: the LED sign over the whole client area, the description bar under it,
+// the context menu, and the feed rotation that keeps the sign busy.
+class TForm1 : public QWidget, private FeedView {
+    Q_OBJECT
+public:
+    TForm1(FeedList& feeds, std::string settingsDirectory);
+    ~TForm1() override;
+
+    // The options dialog's creation hands over its line choices before the sign starts.
+    void attachOptions(TForm2* options, const LineChoices& choices);
+    void attachReader(TForm5* reader) { reader_ = reader; }
+    void attachArticles(TForm3* articles) { articles_ = articles; }
+
+    // Writes glowtape3.ini from every window, then news.csv. A failed write is reported and
+    // ends the save.
+    void SaveSettings();
+
+    TLightStr* sign() const { return LightStr1; }
+    LineStores& stores() { return stores_; }
+    RotationState& rotationState() { return state_; }
+    FeedRotation* rotation() const { return rotation_.get(); }
+    TickerColours& colours() { return colours_; }
+    bool menuReady() const { return menuReady_; }
+    const std::string& trayTip() const { return trayTip_; }
+    QMenu* popupMenu() const { return PopupMenu1; }
+    QPushButton* closeButton() const { return Button2; }
+    QAction* optionsAction() const { return N3; }
+
+    // Launch-button panel width: 35 with the buttons, 0 without.
+    void setLaunchButtonsShown(bool shown);
+    // The description bar at the top (the sign below it) or at the bottom.
+    void setDescriptionBarAtTop(bool top);
+
+    // The commands of the context menu.
+    void LightStr1DblClick();
+    void N3Click();
+    void N14Click();
+    void Help1Click();
+    void Button2Click();
+    void N4Click();
+    void N6Click();
+    void N23Click();
+    void N24Click();
+    void moveToCorner(bool right, bool bottom);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // What loading and composing a feed do to this window.
+    void appendShowString(const std::string& line) override;
+    void setShowStrings(const std::vector<std::string>& lines) override;
+    void startShow() override;
+    void setCaption(const std::string& caption) override;
+    void setDec(const std::string& text) override;
+    void setTrayTip(const std::string& tip) override;
+    void setMenuReady() override;
+
+    void buildControls();
+    void buildMenu();
+    // Applies glowtape3.ini key by key; false when a colour could not be read.
+    bool FormCreate(const SettingsReader& reader);
+    void FormResize();
+    void collectSettings(GlowtapeSettings& settings) const;
+    void applyWindowFlags();
+    void applyBackColour();
+    void applyDescriptionFont();
+    void setDescriptionColour(std::uint32_t colour);
+    void setToolBarHeightFromFont();
+
+    FeedList& feeds_;
+    std::string settingsDirectory_;
+
+    TLightStr* LightStr1 = nullptr;
+    QWidget* ToolBar1 = nullptr;
+    QLabel* Dec = nullptr;
+    QWidget* LeftPanel = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* N6 = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N24 = nullptr;
+
+    LineStores stores_;
+    RotationState state_;
+    TickerColours colours_;
+    FeedDownloader downloader_;
+    std::unique_ptr<FeedRotation> rotation_;
+
+    std::string articleFontName_;  // horizontal text
+    std::string verticalFontName_; // vertical text
+    int articleFontStyle_ = 0;
+    std::string descriptionFontName_;
+    int descriptionFontStyle_ = 0;
+    int descriptionFontSize_ = 8;
+    bool descriptionAtTop_ = false;
+    bool menuReady_ = false;
+    std::string trayTip_;
+
+    TForm2* options_ = nullptr;
+    TForm5* reader_ = nullptr;
+    TForm3* articles_ = nullptr;
+};
