@@ -18,27 +18,6 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Compares names without regard to ASCII letter case. The second byte of a two-byte
-// character is compared exactly: it may lie in the ASCII letter range.
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (cp932::isLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1])
-                return false;
-            ++i;
-        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The name of a "[name]" line, or nothing when the line is no section line.
 std::optional<std::string_view> sectionName(std::string_view line) {
     line = trimBlanks(line);
@@ -163,7 +142,7 @@ IniFile::Line IniFile::storeLine(std::string_view line) {
 std::size_t IniFile::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = sectionName(lineText(i));
-        if (name && sameName(*name, section))
+        if (name && cp932::equalsIgnoringCase(*name, section))
             return i;
     }
     return npos;
@@ -182,7 +161,7 @@ std::size_t IniFile::findKey(std::size_t header, std::string_view key) const {
         if (sectionName(line))
             break;
         const auto name = keyName(line);
-        if (name && sameName(*name, key))
+        if (name && cp932::equalsIgnoringCase(*name, key))
             return i;
     }
     return npos;
