@@ -22,4 +22,8 @@ std::string fromUtf8(std::string_view utf8Bytes);
 std::size_t cutLength(std::string_view text, std::size_t maxBytes);
 std::string cut(std::string_view text, std::size_t maxBytes);
 
+// Equality with ASCII letters compared without regard to case. The second byte of a
+// two-byte character is compared exactly, although it may lie in the ASCII letter range.
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
 } // namespace cp932

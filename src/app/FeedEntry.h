@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// One registered feed: title, URI and shown flag, all code page 932 text as stored.
+struct FeedEntry {
+    std::string title;
+    std::string uri;
+    std::string shown;
+
+    bool operator==(const FeedEntry&) const = default;
+};
+
+namespace feedmark {
+// "○": the feed takes part in the rotation. Any other flag counts as hidden.
+inline constexpr std::string_view Shown = "\x81\x9B";
+// "×": hidden.
+inline constexpr std::string_view Hidden = "\x81\x7E";
+} // namespace feedmark

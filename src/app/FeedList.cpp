@@ -1,0 +1,85 @@
+#include "FeedList.h"
+
+#include "framework/Cp932.h"
+
+FeedList::FeedList(QObject* parent) : QAbstractTableModel(parent) {}
+
+bool FeedList::isShown(int row) const {
+    return validRow(row) && entry(row).shown == feedmark::Shown;
+}
+
+void FeedList::append(FeedEntry entry) {
+    insert(count(), std::move(entry));
+}
+
+void FeedList::insert(int row, FeedEntry entry) {
+    if (row < 0 || row > count())
+        row = count();
+    beginInsertRows(QModelIndex(), row, row);
+    entries_.insert(entries_.begin() + row, std::move(entry));
+    endInsertRows();
+}
+
+void FeedList::remove(int row) {
+    if (!validRow(row))
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    entries_.erase(entries_.begin() + row);
+    endRemoveRows();
+}
+
+void FeedList::replace(int row, FeedEntry entry) {
+    if (!validRow(row))
+        return;
+    entries_[static_cast<std::size_t>(row)] = std::move(entry);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void FeedList::clear() {
+    setEntries({});
+}
+
+void FeedList::setEntries(std::vector<FeedEntry> entries) {
+    beginResetModel();
+    entries_ = std::move(entries);
+    endResetModel();
+}
+
+int FeedList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+int FeedList::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant FeedList::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !validRow(index.row()) || role != Qt::DisplayRole)
+        return {};
+    const FeedEntry& feed = entry(index.row());
+    switch (index.column()) {
+    case TitleColumn:
+        return cp932::toQString(feed.title);
+    case UriColumn:
+        return cp932::toQString(feed.uri);
+    case ShownColumn:
+        return cp932::toQString(feed.shown);
+    default:
+        return {};
+    }
+}
+
+QVariant FeedList::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case TitleColumn:
+        return QStringLiteral("タイトル");
+    case UriColumn:
+        return QStringLiteral("URI");
+    case ShownColumn:
+        return QStringLiteral("表示");
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/FeedEntry.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+// The feed list: the one ordered list of feed entries that the options dialog's list
+// shows and edits and that the rotation, the article list and the save read. Row order
+// is rotation order. Every change is announced through the model's signals, so views
+// follow at once.
+class FeedList : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { TitleColumn = 0, UriColumn = 1, ShownColumn = 2, ColumnCount = 3 };
+
+    explicit FeedList(QObject* parent = nullptr);
+
+    int count() const { return static_cast<int>(entries_.size()); }
+    const FeedEntry& entry(int row) const { return entries_.at(static_cast<std::size_t>(row)); }
+    const std::vector<FeedEntry>& entries() const { return entries_; }
+    // True only when the row's flag is exactly "○"; false for rows out of range.
+    bool isShown(int row) const;
+
+    void append(FeedEntry entry);
+    // Inserts before row; a row out of range appends.
+    void insert(int row, FeedEntry entry);
+    // Rows out of range are ignored by remove and replace.
+    void remove(int row);
+    void replace(int row, FeedEntry entry);
+    void clear();
+    // Replaces the whole list, for example in a new order after sorting.
+    void setEntries(std::vector<FeedEntry> entries);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    bool validRow(int row) const { return row >= 0 && row < count(); }
+
+    std::vector<FeedEntry> entries_;
+};

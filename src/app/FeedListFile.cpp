@@ -1,0 +1,58 @@
+#include "FeedListFile.h"
+
+#include "framework/Cp932.h"
+#include "framework/FileBytes.h"
+#include "framework/TextLines.h"
+
+namespace {
+
+FeedEntry entryOf(std::string_view line) {
+    // The cut never splits a two-byte character: the title is shown.
+    line = line.substr(0, cp932::cutLength(line, FeedListFile::kMaxLineBytes));
+    FeedEntry entry;
+    std::string* const fields[] = {&entry.title, &entry.uri, &entry.shown};
+    for (std::string* field : fields) {
+        const auto comma = line.find(',');
+        field->assign(line.substr(0, comma));
+        if (comma == std::string_view::npos)
+            break;
+        line.remove_prefix(comma + 1);
+    }
+    return entry;
+}
+
+} // namespace
+
+FeedListFile::Loaded FeedListFile::read(const std::string& path) {
+    const auto bytes = FileBytes::read(path);
+    if (!bytes)
+        return {};
+    return {true, parse(*bytes)};
+}
+
+std::vector<FeedEntry> FeedListFile::parse(std::string_view bytes) {
+    std::vector<FeedEntry> entries;
+    textlines::forEachLine(bytes, [&](std::string_view line) { entries.push_back(entryOf(line)); });
+    return entries;
+}
+
+std::string FeedListFile::format(const std::vector<FeedEntry>& entries) {
+    std::string text;
+    for (const FeedEntry& entry : entries) {
+        // A line break inside a field would split the entry into two on the next load.
+        text += textlines::oneLine(entry.title);
+        text += ',';
+        text += textlines::oneLine(entry.uri);
+        text += ',';
+        text += textlines::oneLine(entry.shown);
+        text += "\r\n";
+    }
+    return text;
+}
+
+Outcome FeedListFile::write(const std::string& path, const std::vector<FeedEntry>& entries) {
+    if (FileBytes::replace(path, format(entries)))
+        return Outcome::success();
+    return Outcome::failure(cp932::fromUtf8("ファイル ") + cp932::fromUtf8(path) +
+                            cp932::fromUtf8(" を作成できません"));
+}

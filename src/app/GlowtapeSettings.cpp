@@ -1,0 +1,166 @@
+#include "GlowtapeSettings.h"
+
+#include "app/SettingKeys.h"
+#include "app/SettingsReader.h"
+#include "app/SettingsWriter.h"
+
+namespace {
+
+namespace k = settings;
+namespace flag = settings::flag;
+
+WindowBounds readBounds(const SettingsReader& reader, const SettingKey& top, const SettingKey& left,
+                        const SettingKey& width, const SettingKey& height) {
+    return {reader.integer(top), reader.integer(left), reader.integer(width),
+            reader.integer(height)};
+}
+
+// Written height first, then width, top, left.
+void writeBounds(SettingsWriter& writer, const WindowBounds& bounds, const SettingKey& top,
+                 const SettingKey& left, const SettingKey& width, const SettingKey& height) {
+    writer.integer(height, bounds.height);
+    writer.integer(width, bounds.width);
+    writer.integer(top, bounds.top);
+    writer.integer(left, bounds.left);
+}
+
+Colour readColour(const SettingsReader& reader, const SettingKey& key) {
+    const ColourRead read = reader.colour(key);
+    return read.colour.value_or(*colourtext::fromText(key.defaultText));
+}
+
+std::string_view trueOr(bool value, std::string_view otherwise) {
+    return value ? flag::True : otherwise;
+}
+
+} // namespace
+
+GlowtapeSettings GlowtapeSettings::defaults() {
+    return read(SettingsReader("")); // no file: every key at its default
+}
+
+GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
+    GlowtapeSettings s;
+    s.ticker = readBounds(reader, k::window::T, k::window::L, k::window::W, k::window::H);
+    s.titleColumnWidth = reader.integer(k::window::List0);
+    s.uriColumnWidth = reader.integer(k::window::List1);
+    s.options = readBounds(reader, k::window2::T, k::window2::L, k::window2::W, k::window2::H);
+    s.articles = readBounds(reader, k::window3::T, k::window3::L, k::window3::W, k::window3::H);
+    s.reader = readBounds(reader, k::window5::T, k::window5::L, k::window5::W, k::window5::H);
+    s.readerPanelWidth = reader.integer(k::window5::S1);
+    s.readerListHeight = reader.integer(k::window5::S2);
+    // Anything but "news" switches to document mode, and "none" on to none mode.
+    const std::string mode = reader.text(k::window5::Mode);
+    s.readerMode = mode == flag::News   ? ReaderMode::News
+                   : mode == flag::None ? ReaderMode::None
+                                        : ReaderMode::Document;
+    s.readerToolBar = reader.is(k::window5::cont, flag::True);
+
+    s.articleColour = readColour(reader, k::color::font);
+    s.titleColour = readColour(reader, k::color::title);
+    s.darkColour = readColour(reader, k::color::dark);
+    s.backColour = readColour(reader, k::color::back);
+    s.descriptionColour = readColour(reader, k::color::dec);
+
+    s.articleFontName = reader.text(k::font::name1);
+    s.verticalFontName = reader.text(k::font::name2);
+    s.articleFontStyle = reader.integer(k::font::OP1);
+    s.textHeight = reader.integer(k::font::size1);
+    s.descriptionFontName = reader.text(k::font::name3);
+    s.descriptionFontStyle = reader.integer(k::font::OP2);
+    s.descriptionFontSize = reader.integer(k::font::size2);
+
+    s.border = reader.is(k::option::OP0, flag::True);
+    s.readerFullWidth = reader.is(k::option::OP2, flag::True);
+    s.launchButtons = reader.is(k::option::OP4, flag::True);
+    s.showInterval = reader.integer(k::option::OP5);
+    s.topmost = reader.is(k::option::OP6, flag::True);
+    s.dockAtTop = reader.is(k::option::OP7, flag::Up);
+    s.alwaysShow = reader.is(k::option::OP8, flag::True);
+    s.space = reader.integer(k::option::OP9);
+    // window/B is applied first and then replaced by OP10.
+    s.bit = reader.integer(k::option::OP10);
+    const std::string placement = reader.text(k::option::OP11);
+    s.readerPlacement = placement == flag::Up     ? ReaderPlacement::Above
+                        : placement == flag::Down ? ReaderPlacement::Below
+                                                  : ReaderPlacement::NotPlaced;
+    s.showCurrentArticle = reader.is(k::option::OP12, flag::True);
+    s.showHomeAddress = reader.is(k::option::OP13, flag::True);
+    s.descriptionAtTop = reader.is(k::option::OP15, flag::Top);
+    s.sending = reader.integer(k::option::OP16);
+    s.vertical = reader.is(k::option::Direct, flag::True);
+    // Only "false" turns reversed scrolling off.
+    s.reverse = !reader.is(k::option::Rever, flag::False);
+    s.browserProgram = reader.text(k::option::urlEXE);
+    s.homeAddress = reader.text(k::option::DefUri);
+
+    s.headlineChoice = reader.integer(k::select::main);
+    s.descriptionChoice = reader.integer(k::select::dec);
+    return s;
+}
+
+void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
+    writeBounds(writer, ticker, k::window::T, k::window::L, k::window::W, k::window::H);
+    writer.integer(k::window::B, bit);
+    writeBounds(writer, options, k::window2::T, k::window2::L, k::window2::W, k::window2::H);
+    writeBounds(writer, articles, k::window3::T, k::window3::L, k::window3::W, k::window3::H);
+    writeBounds(writer, reader, k::window5::T, k::window5::L, k::window5::W, k::window5::H);
+    writer.integer(k::window5::S1, readerPanelWidth);
+    writer.integer(k::window5::S2, readerListHeight);
+    if (readerMode) {
+        writer.text(k::window5::Mode, *readerMode == ReaderMode::News       ? flag::News
+                                      : *readerMode == ReaderMode::Document ? flag::Document
+                                                                            : flag::None);
+    }
+    writer.text(k::window5::cont, trueOr(readerToolBar, flag::False));
+    writer.integer(k::window::List0, titleColumnWidth);
+    writer.integer(k::window::List1, uriColumnWidth);
+    writer.text(k::option::urlEXE, browserProgram);
+    writer.text(k::option::DefUri, homeAddress);
+
+    writer.colour(k::color::font, articleColour);
+    writer.colour(k::color::title, titleColour);
+    writer.colour(k::color::dark, darkColour);
+    writer.colour(k::color::back, backColour);
+    writer.colour(k::color::dec, descriptionColour);
+
+    writer.text(k::font::name1, articleFontName);
+    writer.text(k::font::name2, verticalFontName);
+    writer.integer(k::font::OP1, articleFontStyle);
+    writer.integer(k::font::size1, textHeight);
+    writer.text(k::font::name3, descriptionFontName);
+    writer.integer(k::font::OP2, descriptionFontStyle);
+    writer.integer(k::font::size2, descriptionFontSize);
+
+    writer.text(k::option::OP0, trueOr(border, flag::False));
+    writer.text(k::option::OP2, trueOr(readerFullWidth, ""));
+    writer.text(k::option::OP4, trueOr(launchButtons, ""));
+    writer.integer(k::option::OP5, showInterval);
+    writer.text(k::option::OP6, trueOr(topmost, flag::False));
+    writer.text(k::option::OP7, dockAtTop ? flag::Up : flag::Down);
+    writer.text(k::option::OP8, trueOr(alwaysShow, flag::False));
+    writer.integer(k::option::OP9, space);
+    writer.integer(k::option::OP10, bit);
+    writer.text(k::option::OP11, readerPlacement == ReaderPlacement::Above   ? flag::Up
+                                 : readerPlacement == ReaderPlacement::Below ? flag::Down
+                                                                             : "");
+    writer.text(k::option::OP12, trueOr(showCurrentArticle, ""));
+    writer.text(k::option::OP13, trueOr(showHomeAddress, ""));
+    writer.text(k::option::OP15, descriptionAtTop ? flag::Top : flag::Bottom);
+    writer.integer(k::option::OP16, sending);
+    writer.text(k::option::Direct, trueOr(vertical, flag::False));
+    writer.text(k::option::Rever, trueOr(reverse, flag::False));
+
+    writer.integer(k::select::main, headlineChoice);
+    writer.integer(k::select::dec, descriptionChoice);
+}
+
+Outcome GlowtapeSettings::save(const std::string& path) const {
+    SettingsWriter writer(path);
+    writeTo(writer);
+    return writer.save();
+}
+
+int GlowtapeSettings::tickerHeightAfterLoad(int storedHeight, int textHeight) {
+    return storedHeight == 0 ? 4 * textHeight + 15 : storedHeight;
+}

@@ -1,0 +1,34 @@
+#include "SettingsReader.h"
+
+#include "app/IntegerText.h"
+#include "framework/Cp932.h"
+
+#include <cassert>
+
+SettingsReader::SettingsReader(const std::string& path) : file_(path) {}
+
+int SettingsReader::integer(const SettingKey& key) const {
+    assert(key.form == SettingForm::Integer || key.form == SettingForm::FontStyle);
+    if (const auto stored = file_.value(key.section, key.name)) {
+        if (const auto number = integertext::parse(*stored))
+            return *number;
+    }
+    return integertext::parse(key.defaultText).value_or(0);
+}
+
+std::string SettingsReader::text(const SettingKey& key) const {
+    assert(key.form == SettingForm::Text || key.form == SettingForm::Flag);
+    return file_.read(key.section, key.name, key.defaultText);
+}
+
+bool SettingsReader::is(const SettingKey& key, std::string_view flagText) const {
+    return text(key) == flagText;
+}
+
+ColourRead SettingsReader::colour(const SettingKey& key) const {
+    assert(key.form == SettingForm::Colour);
+    const std::string stored = file_.read(key.section, key.name, key.defaultText);
+    if (const auto colour = colourtext::fromText(stored))
+        return {colour, {}};
+    return {std::nullopt, "'" + stored + cp932::fromUtf8("' は整数ではありません")};
+}

@@ -1,0 +1,148 @@
+#include "app/FeedListFile.h"
+#include "framework/Cp932.h"
+#include "support/FileSizeLimit.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace {
+
+const std::string kShown(feedmark::Shown);
+const std::string kHidden(feedmark::Hidden);
+
+std::vector<FeedEntry> loadBytes(const TempDir& dir, const std::string& bytes) {
+    dir.write("news.csv", bytes);
+    return FeedListFile::read(dir.file("news.csv")).entries;
+}
+
+} // namespace
+
+TEST(FeedListFileRead, WellFormedLinesRoundTripByteForByte) {
+    TempDir dir;
+    const std::string file = cp932::fromUtf8("日本のニュース,http://example.jp/rss,○\r\n"
+                                             "English,http://example.com/feed.xml,×\r\n"
+                                             ",http://,\r\n"
+                                             "English,http://example.com/feed.xml,×\r\n");
+    dir.write("news.csv", file);
+    const FeedListFile::Loaded loaded = FeedListFile::read(dir.file("news.csv"));
+    ASSERT_TRUE(loaded.present);
+    ASSERT_EQ(loaded.entries.size(), 4u); // the duplicate stays
+    EXPECT_EQ(loaded.entries[0].shown, kShown);
+    EXPECT_EQ(loaded.entries[1].shown, kHidden);
+    EXPECT_EQ(loaded.entries[2], (FeedEntry{"", "http://", ""}));
+    ASSERT_TRUE(FeedListFile::write(dir.file("copy.csv"), loaded.entries).ok());
+    EXPECT_EQ(dir.read("copy.csv"), file);
+}
+
+TEST(FeedListFileRead, EveryLineEndAndAMissingFinalBreakGiveTheSameEntries) {
+    TempDir dir;
+    const std::vector<FeedEntry> expected = {{"a", "http://a/", kShown},
+                                             {"b", "http://b/", kHidden}};
+    EXPECT_EQ(loadBytes(dir, "a,http://a/," + kShown + "\r\nb,http://b/," + kHidden + "\r\n"),
+              expected);
+    EXPECT_EQ(loadBytes(dir, "a,http://a/," + kShown + "\nb,http://b/," + kHidden + "\n"),
+              expected);
+    EXPECT_EQ(loadBytes(dir, "a,http://a/," + kShown + "\rb,http://b/," + kHidden), expected);
+    EXPECT_EQ(loadBytes(dir, "a,http://a/," + kShown + "\r\nb,http://b/," + kHidden), expected);
+
+    // LF-only files are written back with CR LF.
+    ASSERT_TRUE(FeedListFile::write(dir.file("news.csv"), expected).ok());
+    EXPECT_EQ(dir.read("news.csv"),
+              "a,http://a/," + kShown + "\r\nb,http://b/," + kHidden + "\r\n");
+}
+
+TEST(FeedListFileRead, SplitsAtEveryCommaWithMissingFieldsEmpty) {
+    TempDir dir;
+    const auto entries = loadBytes(dir, "t,u,f,extra,more\r\njust a title\r\n\r\nt,u\r\n,,\r\n");
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[0], (FeedEntry{"t", "u", "f"}));
+    EXPECT_EQ(entries[1], (FeedEntry{"just a title", "", ""}));
+    EXPECT_EQ(entries[2], (FeedEntry{"", "", ""}));
+    EXPECT_EQ(entries[3], (FeedEntry{"t", "u", ""}));
+    EXPECT_EQ(entries[4], (FeedEntry{"", "", ""}));
+
+    // The fourth field is lost at the next save.
+    ASSERT_TRUE(FeedListFile::write(dir.file("news.csv"), {entries[0]}).ok());
+    EXPECT_EQ(dir.read("news.csv"), "t,u,f\r\n");
+}
+
+TEST(FeedListFileRead, UsesOnlyTheFirst4096BytesOfALine) {
+    TempDir dir;
+    const std::string longTitle(5000, 't');
+    auto entries = loadBytes(dir, longTitle + ",http://lost/," + kShown + "\r\nnext,u,f\r\n");
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0], (FeedEntry{std::string(4096, 't'), "", ""}));
+    EXPECT_EQ(entries[1], (FeedEntry{"next", "u", "f"}));
+
+    // The cut does not leave half of a two-byte character.
+    entries = loadBytes(dir, std::string(4095, 'a') + "\x93\xFA" + "b");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].title, std::string(4095, 'a'));
+
+    entries = loadBytes(dir, std::string(4090, 'a') + ",uri,f");
+    EXPECT_EQ(entries[0], (FeedEntry{std::string(4090, 'a'), "uri", "f"}));
+}
+
+TEST(FeedListFileRead, AMissingFileDiffersFromAnEmptyOne) {
+    TempDir dir;
+    const FeedListFile::Loaded missing = FeedListFile::read(dir.file("news.csv"));
+    EXPECT_FALSE(missing.present);
+    EXPECT_TRUE(missing.entries.empty());
+
+    dir.write("news.csv", "");
+    const FeedListFile::Loaded empty = FeedListFile::read(dir.file("news.csv"));
+    EXPECT_TRUE(empty.present);
+    EXPECT_TRUE(empty.entries.empty());
+
+    // A directory in place of the file cannot be read as one.
+    ASSERT_TRUE(std::filesystem::create_directory(dir.file("dir.csv")));
+    EXPECT_FALSE(FeedListFile::read(dir.file("dir.csv")).present);
+}
+
+TEST(FeedListFileWrite, AnEmptyListIsAZeroByteFile) {
+    TempDir dir;
+    dir.write("news.csv", "old,entry,x\r\n");
+    ASSERT_TRUE(FeedListFile::write(dir.file("news.csv"), {}).ok());
+    EXPECT_EQ(dir.read("news.csv"), "");
+    const FeedListFile::Loaded loaded = FeedListFile::read(dir.file("news.csv"));
+    EXPECT_TRUE(loaded.present);
+    EXPECT_TRUE(loaded.entries.empty());
+}
+
+TEST(FeedListFileWrite, LineBreaksInsideAFieldCannotSplitTheEntry) {
+    TempDir dir;
+    const std::vector<FeedEntry> entries = {{"two\r\nlines", "http://a/\n", kShown}};
+    ASSERT_TRUE(FeedListFile::write(dir.file("news.csv"), entries).ok());
+    EXPECT_EQ(dir.read("news.csv"), "two  lines,http://a/ ," + kShown + "\r\n");
+    EXPECT_EQ(FeedListFile::read(dir.file("news.csv")).entries.size(), 1u);
+}
+
+TEST(FeedListFileWrite, FailuresNameTheFileAndKeepTheOldOne) {
+    TempDir dir;
+    const std::vector<FeedEntry> entries = {{"t", "u", kShown}};
+    dir.write("file", "");
+    const std::string unreachable = dir.file("file") + "/news.csv";
+    const Outcome failed = FeedListFile::write(unreachable, entries);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.error, cp932::fromUtf8("ファイル " + unreachable + " を作成できません"));
+
+    const std::string old = "old,http://old/," + kShown + "\r\n";
+    dir.write("news.csv", old);
+    ASSERT_EQ(::chmod(dir.file("news.csv").c_str(), 0444), 0);
+    EXPECT_FALSE(FeedListFile::write(dir.file("news.csv"), entries).ok());
+    EXPECT_EQ(dir.read("news.csv"), old);
+    ASSERT_EQ(::chmod(dir.file("news.csv").c_str(), 0644), 0);
+
+    // A save cut short (as by a full disk) leaves the complete old list, never a part.
+    std::vector<FeedEntry> many(200, FeedEntry{"title", "http://example.com/rss", kShown});
+    {
+        FileSizeLimit limit(1024);
+        EXPECT_FALSE(FeedListFile::write(dir.file("news.csv"), many).ok());
+    }
+    EXPECT_EQ(dir.read("news.csv"), old);
+    ASSERT_TRUE(FeedListFile::write(dir.file("news.csv"), many).ok());
+    EXPECT_EQ(FeedListFile::read(dir.file("news.csv")).entries, many);
+}
