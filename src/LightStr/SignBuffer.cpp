@@ -38,14 +38,21 @@ void SignBuffer::shift(bool vertical, int delta) {
     if (!vertical) {
         if (distance >= width || delta == 0)
             return;
-        const std::size_t bytes = std::size_t(width - distance) * sizeof(QRgb);
-        QRgb* row = bits;
-        for (int y = 0; y < height; ++y, row += line) {
-            if (delta < 0)
-                std::memmove(row, row + distance, bytes);
-            else
-                std::memmove(row + distance, row, bytes);
-        }
+        // The rows lie one after another, so one block move shifts them all; only the strip
+        // at the entry edge would take pixels of the neighbouring row, and it keeps its own.
+        const int stripX = delta < 0 ? width - distance : 0;
+        strip_.resize(std::size_t(height) * std::size_t(distance));
+        QRgb* saved = strip_.data();
+        for (int y = 0; y < height; ++y, saved += distance)
+            std::memcpy(saved, bits + y * line + stripX, std::size_t(distance) * sizeof(QRgb));
+        const std::size_t bytes = (std::size_t(height) * line - distance) * sizeof(QRgb);
+        if (delta < 0)
+            std::memmove(bits, bits + distance, bytes);
+        else
+            std::memmove(bits + distance, bits, bytes);
+        saved = strip_.data();
+        for (int y = 0; y < height; ++y, saved += distance)
+            std::memcpy(bits + y * line + stripX, saved, std::size_t(distance) * sizeof(QRgb));
         return;
     }
     if (distance >= height || delta == 0)
@@ -57,23 +64,26 @@ void SignBuffer::shift(bool vertical, int delta) {
         std::memmove(bits + distance * line, bits, bytes);
 }
 
-void SignBuffer::drawCell(int bit, bool vertical, int extent, int row, int entry, QRgb dot,
-                          QRgb back) {
+void SignBuffer::drawColumn(int bit, bool vertical, int extent, int first, int count, int entry,
+                            const QRgb* dots, QRgb back) {
     const DotCell& cell = DotCell::forBit(bit);
     QRgb* bits = pixels();
     const qsizetype line = stride();
-    const int across = bit * row;
-    if (!vertical) {
+    for (int i = 0; i < count; ++i) {
+        const int across = bit * (first + i);
+        const QRgb dot = dots[i];
+        if (!vertical) {
+            for (const DotOffset& d : cell.dot)
+                put(bits, line, entry + d.along, across + d.across, dot);
+            for (const DotOffset& b : cell.background)
+                put(bits, line, entry + b.along, across + b.across, back);
+            continue;
+        }
         for (const DotOffset& d : cell.dot)
-            put(bits, line, entry + d.along, across + d.across, dot);
+            put(bits, line, extent - (across + d.across), entry + d.along, dot);
         for (const DotOffset& b : cell.background)
-            put(bits, line, entry + b.along, across + b.across, back);
-        return;
+            put(bits, line, across + b.across, entry + b.along, back);
     }
-    for (const DotOffset& d : cell.dot)
-        put(bits, line, extent - (across + d.across), entry + d.along, dot);
-    for (const DotOffset& b : cell.background)
-        put(bits, line, across + b.across, entry + b.along, back);
 }
 
 void SignBuffer::drawIdleDot(int bit, bool vertical, int column, int row, QRgb dark) {

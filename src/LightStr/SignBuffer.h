@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <vector>
 
 // The sign's whole picture. The engine moves it by one dot pitch per step and draws the one
 // entering column of dot cells; the screen only ever gets a copy of all of it. Pixels
@@ -24,7 +25,14 @@ public:
     // The dot cell of dot row `row` at `entry` on the scroll axis. Horizontal signs put row 0
     // at the top; vertical ones mirror the dot pixels so that row 0 lies at the right edge of
     // `extent`, while the background pixels are placed unmirrored.
-    void drawCell(int bit, bool vertical, int extent, int row, int entry, QRgb dot, QRgb back);
+    void drawCell(int bit, bool vertical, int extent, int row, int entry, QRgb dot, QRgb back) {
+        drawColumn(bit, vertical, extent, row, 1, entry, &dot, back);
+    }
+
+    // The cells of dot rows first .. first + count - 1, in increasing order, row i in
+    // dots[i - first]. A pixel written twice keeps the later row's value.
+    void drawColumn(int bit, bool vertical, int extent, int first, int count, int entry,
+                    const QRgb* dots, QRgb back);
 
     // The unlit dot of the idle grid at grid column `column`, dot row `row`.
     void drawIdleDot(int bit, bool vertical, int column, int row, QRgb dark);
@@ -38,4 +46,5 @@ private:
     qsizetype stride() const { return image_.bytesPerLine() / qsizetype(sizeof(QRgb)); }
 
     QImage image_;
+    std::vector<QRgb> strip_; // the entry strip, kept across a horizontal shift
 };

@@ -191,11 +191,11 @@ void SignEngine::drawEnteringColumn() {
     const QRgb back = syscolor::toQRgb(back_);
     const QRgb unlit = bit_ == 1 ? back : syscolor::toQRgb(dark_);
     const int rowCount = rows();
-    const int across = extent();
-    for (int row = 0; row < rowCount; ++row) {
-        const QRgb dot = raster_.isLit(cursor_, row) ? light : unlit;
-        buffer_.drawCell(bit_, direction_, across, row, entry_, dot, back);
-    }
+    columnColours_.resize(std::size_t(rowCount));
+    for (int row = 0; row < rowCount; ++row)
+        columnColours_[std::size_t(row)] = raster_.isLit(cursor_, row) ? light : unlit;
+    buffer_.drawColumn(bit_, direction_, extent(), 0, rowCount, entry_, columnColours_.data(),
+                       back);
 }
 
 void SignEngine::paint() {

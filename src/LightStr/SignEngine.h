@@ -124,4 +124,5 @@ private:
 
     SignRaster raster_;
     SignBuffer buffer_;
+    std::vector<QRgb> columnColours_; // the entering column, reused from step to step
 };

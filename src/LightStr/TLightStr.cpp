@@ -42,6 +42,7 @@ void TLightStr::Paint() {
     painting_ = true;
     engine_->paint();
     painting_ = false;
+    lastPaint_ = {size(), engine_->direction(), engine_->extent()};
 }
 
 bool TLightStr::geometryFollowsSettings() const {
@@ -61,7 +62,10 @@ void TLightStr::paintEvent(QPaintEvent* event) {
     painter.drawImage(0, 0, picture);
     // A size or orientation change that Paint has not seen yet: snap once the event is over,
     // not while the window system is painting.
-    if (!paintQueued_ && !geometryFollowsSettings()) {
+    // Only once per change: a parent that holds the control at another size must not make
+    // this loop.
+    const PaintedGeometry now{size(), engine_->direction(), engine_->extent()};
+    if (!paintQueued_ && !geometryFollowsSettings() && now != lastPaint_) {
         paintQueued_ = true;
         QMetaObject::invokeMethod(
             this,

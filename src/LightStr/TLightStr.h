@@ -116,6 +116,15 @@ private:
 
     QTimer timer_;
     std::unique_ptr<SignEngine> engine_;
+    // What the last Paint saw, so a paint event asks for another one only after a change.
+    struct PaintedGeometry {
+        QSize size;
+        bool direction = false;
+        int extent = 0;
+        bool operator==(const PaintedGeometry&) const = default;
+    };
+
     bool painting_ = false;
     bool paintQueued_ = false;
+    PaintedGeometry lastPaint_;
 };

@@ -116,6 +116,13 @@ TEST(SignBuffer, ShiftMovesThePictureAndKeepsTheUncoveredStrip) {
     EXPECT_EQ(up.image().pixel(7, 4), kTeal);
     EXPECT_EQ(up.image().pixel(7, 7), kTeal);
     EXPECT_EQ(up.image().pixel(0, 0), kUntouched);
+    // Moving left, row 1's first pixels must not wrap into row 0's entry strip.
+    SignBuffer left = buffer;
+    left.drawCell(1, false, 0, 1, 0, kLime, kBlack); // (0, 1)
+    left.shift(false, -2);
+    EXPECT_EQ(art(left, 0, 7, 0, 1), Art(2, "........"));
+    EXPECT_EQ(left.image().pixel(5, 7), kTeal);
+    EXPECT_EQ(left.image().pixel(7, 7), kTeal);
     SignBuffer far = buffer;
     far.shift(true, 9); // more than the buffer: nothing moves
     EXPECT_EQ(far.image(), buffer.image());

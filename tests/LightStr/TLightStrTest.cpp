@@ -74,3 +74,21 @@ TEST(TLightStr, TheScreenShowsTheWholeBuffer) {
             lit += shown.pixel(x, y) == 0xFF00FF00u;
     EXPECT_GT(lit, 0);
 }
+
+TEST(TLightStr, ShownSignFollowsResizesAndTurningAtTheNextPaint) {
+    TLightStr sign;
+    sign.resize(192, 44);
+    sign.show();
+    QCoreApplication::processEvents(); // exposed
+    sign.resize(190, 44);              // a visible control snaps as soon as it is resized
+    EXPECT_EQ(sign.size(), QSize(188, 44));
+
+    sign.setDirection(true);
+    EXPECT_EQ(sign.size(), QSize(188, 44)); // nothing until the next paint
+    sign.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sign.size(), QSize(44, 44));
+    sign.resize(44, 191);
+    EXPECT_EQ(sign.size(), QSize(44, 188));
+    EXPECT_EQ(sign.engine().buffer().size().height(), 188);
+}
