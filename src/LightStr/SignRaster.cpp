@@ -104,12 +104,15 @@ void SignRaster::render(const std::string& cp932Text, const SignFont& font, int 
     painter.setFont(qfont);
     painter.setPen(Qt::black);
     const qreal cellHeight = metrics.height();
+    // Turned glyphs are centred on the text rows, so a font a little taller than the rows
+    // loses the same sliver on both sides of the glyph.
+    const qreal middle = top + std::max(1, rows - 2 * top) / 2.0;
     int x = 0;
     for (std::size_t i = 0; i < segments.size(); ++i) {
         const int advance = advances[i];
         if (segments[i].turned) {
             painter.save();
-            painter.translate(x + advance / 2.0, top + cellHeight / 2.0);
+            painter.translate(x + advance / 2.0, middle);
             painter.rotate(-90);
             painter.drawText(QPointF(-advance / 2.0, -cellHeight / 2.0 + metrics.ascent()),
                              segments[i].text);
