@@ -1,0 +1,121 @@
+#include "LightStr/TLightStr.h"
+
+#include "framework/SystemColor.h"
+
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <climits>
+
+namespace {
+
+constexpr int kInitialWidth = 300;
+constexpr int kInitialHeight = 34;
+constexpr int kInitialInterval = 10;
+
+} // namespace
+
+TLightStr::TLightStr(QWidget* parent) : QWidget(parent) {
+    resize(kInitialWidth, kInitialHeight);
+    SignHost& host = *this;
+    engine_ = std::make_unique<SignEngine>(host, kInitialWidth);
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(kInitialInterval);
+    connect(&timer_, &QTimer::timeout, this, &TLightStr::TimerTick);
+    // Installed fonts changed: the picture is shown again, as after any repaint.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::fontDatabaseChanged, this, &TLightStr::Paint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TLightStr::~TLightStr() {
+    timer_.stop();
+}
+
+void TLightStr::setFontHeight(int height) {
+    // Beyond any sign's size; refused like other out-of-range values.
+    if (height > -SignEngine::kMaxExtent && height < SignEngine::kMaxExtent)
+        engine_->font().height = height;
+}
+
+void TLightStr::Paint() {
+    painting_ = true;
+    engine_->paint();
+    painting_ = false;
+    lastPaint_ = {size(), engine_->direction(), engine_->extent()};
+}
+
+bool TLightStr::geometryFollowsSettings() const {
+    const QSize buffer = engine_->buffer().size();
+    const int extent = engine_->extent();
+    if (engine_->direction())
+        return buffer.height() == height() && width() == extent;
+    return buffer.width() == width() && height() == extent;
+}
+
+void TLightStr::paintEvent(QPaintEvent* event) {
+    engine_->ensurePicture();
+    QPainter painter(this);
+    const QImage& picture = engine_->buffer().image();
+    if (!QRect(QPoint(0, 0), picture.size()).contains(event->rect()))
+        painter.fillRect(event->rect(), QColor::fromRgb(syscolor::toQRgb(engine_->backColor())));
+    painter.drawImage(0, 0, picture);
+    // A size or orientation change that Paint has not seen yet: snap once the event is over,
+    // not while the window system is painting.
+    // Only once per change: a parent that holds the control at another size must not make
+    // this loop.
+    const PaintedGeometry now{size(), engine_->direction(), engine_->extent()};
+    if (!paintQueued_ && !geometryFollowsSettings() && now != lastPaint_) {
+        paintQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                paintQueued_ = false;
+                Paint();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void TLightStr::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!painting_)
+        Paint();
+}
+
+void TLightStr::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget::mouseDoubleClickEvent(event);
+    const auto handler = OnDblClick;
+    if (handler)
+        handler(this);
+}
+
+void TLightStr::setTimerRunning(bool running) {
+    if (running)
+        timer_.start();
+    else
+        timer_.stop();
+}
+
+void TLightStr::setTimerInterval(unsigned milliseconds) {
+    timer_.setInterval(int(std::min<unsigned>(milliseconds, INT_MAX)));
+}
+
+// Handlers are copied before the call: one may replace itself while it runs.
+void TLightStr::lineNext(int index) {
+    const auto handler = OnLineNext;
+    if (handler)
+        handler(this, index);
+}
+
+void TLightStr::lineEof() {
+    const auto handler = OnLineEof;
+    if (handler)
+        handler(this);
+}
+
+void TLightStr::showActiveChanged(bool active) {
+    const auto handler = OnShowActive;
+    if (handler)
+        handler(this, active);
+}

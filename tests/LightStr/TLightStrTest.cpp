@@ -1,0 +1,94 @@
+#include "LightStr/TLightStr.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+TEST(TLightStr, StartsWithItsDocumentedValuesAndSnapsOnPaint) {
+    TLightStr sign;
+    EXPECT_EQ(sign.size(), QSize(300, 34));
+    EXPECT_EQ(sign.LightColor(), 0x0000FF00u);
+    EXPECT_EQ(sign.DarkColor(), 0x00808000u);
+    EXPECT_EQ(sign.BackColor(), 0u);
+    EXPECT_EQ(sign.Bit(), 4);
+    EXPECT_EQ(sign.ShowFontH(), 11);
+    EXPECT_TRUE(sign.Reverse());
+    EXPECT_FALSE(sign.Direction());
+    EXPECT_EQ(sign.ShowIndex(), -1);
+    EXPECT_EQ(sign.engine().buffer().size(), QSize(300, 44));
+    sign.Paint();
+    EXPECT_EQ(sign.size(), QSize(300, 44));
+
+    sign.resize(190, 44);
+    sign.Paint();
+    EXPECT_EQ(sign.width(), 188);
+}
+
+TEST(TLightStr, EventsNameTheSignAndTheTimerFollowsTheShow) {
+    TLightStr sign;
+    sign.resize(192, 44);
+    sign.Paint();
+    std::vector<std::string> log;
+    sign.OnShowActive = [&](TLightStr* sender, bool active) {
+        EXPECT_EQ(sender, &sign);
+        log.push_back(active ? "active" : "inactive");
+    };
+    sign.OnLineNext = [&](TLightStr* sender, int index) {
+        EXPECT_EQ(sender, &sign);
+        log.push_back("next " + std::to_string(index));
+        sign.OnLineNext = nullptr; // a handler may replace itself
+    };
+    sign.setShowStrings({"AB"});
+    sign.StartShow();
+    EXPECT_TRUE(sign.timer().isActive());
+    EXPECT_EQ(sign.timer().timerType(), Qt::PreciseTimer);
+    EXPECT_EQ(sign.timer().interval(), 10);
+    sign.setShowInterval(25);
+    EXPECT_EQ(sign.timer().interval(), 25);
+    sign.TimerTick();
+    sign.StopShow();
+    EXPECT_FALSE(sign.timer().isActive());
+    EXPECT_EQ(log, std::vector<std::string>({"active", "next 0", "inactive"}));
+
+    int clicks = 0;
+    sign.OnDblClick = [&](TLightStr* sender) { clicks += sender == &sign; };
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&sign, &click);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(TLightStr, TheScreenShowsTheWholeBuffer) {
+    TLightStr sign;
+    sign.resize(192, 44);
+    sign.Paint();
+    sign.setShowStrings({"\x93\xfa\x96\x7b"}); // 日本
+    sign.StartShow();
+    for (int i = 0; i < 20; ++i)
+        sign.TimerTick();
+    const QImage shown = sign.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, sign.engine().buffer().image());
+    int lit = 0;
+    for (int x = 0; x < 192; ++x)
+        for (int y = 0; y < 44; ++y)
+            lit += shown.pixel(x, y) == 0xFF00FF00u;
+    EXPECT_GT(lit, 0);
+}
+
+TEST(TLightStr, ShownSignFollowsResizesAndTurningAtTheNextPaint) {
+    TLightStr sign;
+    sign.resize(192, 44);
+    sign.show();
+    QCoreApplication::processEvents(); // exposed
+    sign.resize(190, 44);              // a visible control snaps as soon as it is resized
+    EXPECT_EQ(sign.size(), QSize(188, 44));
+
+    sign.setDirection(true);
+    EXPECT_EQ(sign.size(), QSize(188, 44)); // nothing until the next paint
+    sign.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sign.size(), QSize(44, 44));
+    sign.resize(44, 191);
+    EXPECT_EQ(sign.size(), QSize(44, 188));
+    EXPECT_EQ(sign.engine().buffer().size().height(), 188);
+}

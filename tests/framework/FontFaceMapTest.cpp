@@ -1,0 +1,21 @@
+#include "framework/FontFaceMap.h"
+#include "framework/Cp932.h"
+
+#include <gtest/gtest.h>
+
+TEST(FontFaceMap, WindowsFacesMapToTheirJapaneseStandIns) {
+    EXPECT_EQ(FontFaceMap::family(cp932::fromUtf8("ＭＳ Ｐゴシック")), "IPAPGothic");
+    EXPECT_EQ(FontFaceMap::family(cp932::fromUtf8("ＭＳ ゴシック")), "IPAGothic");
+    EXPECT_EQ(FontFaceMap::family(cp932::fromUtf8("@ＭＳ ゴシック")), "IPAGothic");
+    EXPECT_EQ(FontFaceMap::family("IPAMincho"), "IPAMincho");
+    // Unknown or empty names still give an installed family.
+    EXPECT_FALSE(FontFaceMap::family(cp932::fromUtf8("存在しない書体")).isEmpty());
+    EXPECT_FALSE(FontFaceMap::family("").isEmpty());
+    EXPECT_FALSE(FontFaceMap::family("@").isEmpty());
+}
+
+TEST(FontFaceMap, LeadingAtSelectsVerticalWriting) {
+    EXPECT_TRUE(FontFaceMap::isVertical(cp932::fromUtf8("@ＭＳ ゴシック")));
+    EXPECT_FALSE(FontFaceMap::isVertical(cp932::fromUtf8("ＭＳ ゴシック")));
+    EXPECT_FALSE(FontFaceMap::isVertical(""));
+}
