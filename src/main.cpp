@@ -16,7 +16,6 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glowtape"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Glowtape"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     const std::string settingsDirectory = Paths::settingsDirectory();

@@ -25,7 +25,7 @@ void information(QWidget* parent, std::string_view cp932Text) {
 }
 
 void error(QWidget* parent, std::string_view cp932Text) {
-    show(parent, QMessageBox::Critical, QApplication::applicationDisplayName(), cp932Text);
+    show(parent, QMessageBox::Critical, QApplication::applicationName(), cp932Text);
 }
 
 } // namespace messagebox

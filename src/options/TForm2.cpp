@@ -1,5 +1,6 @@
 #include "options/TForm2.h"
 
+#include "LightStr/TLightStr.h"
 #include "app/FeedList.h"
 #include "app/FeedListFile.h"
 #include "app/GlowtapeSettings.h"

@@ -269,7 +269,8 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
     options_ = options;
-    rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, *this,
+    FeedView& view = *this;
+    rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, view,
                                                downloader_, colours_, choices);
 }
 
