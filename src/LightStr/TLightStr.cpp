@@ -79,7 +79,7 @@ void TLightStr::paintEvent(QPaintEvent* event) {
 
 void TLightStr::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!painting_)
+    if (engine_ && !painting_)
         Paint();
 }
 
