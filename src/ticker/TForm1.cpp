@@ -385,20 +385,16 @@ void TForm1::N3Click() {
     options_->activateWindow();
 }
 
-void TForm1::N14Click() {
-    if (options_)
-        options_->close();
-    N3Click();
-    if (options_)
-        options_->selectCategory(4);
-}
+void TForm1::N14Click() { openOptionsAt(4); }
 
-void TForm1::Help1Click() {
-    if (options_)
-        options_->close();
+void TForm1::Help1Click() { openOptionsAt(6); }
+
+void TForm1::openOptionsAt(int category) {
+    if (!options_)
+        return;
+    options_->close();
     N3Click();
-    if (options_)
-        options_->selectCategory(6);
+    options_->selectCategory(category);
 }
 
 void TForm1::Button2Click() {

@@ -85,6 +85,8 @@ private:
     void setTrayTip(const std::string& tip) override;
     void setMenuReady() override;
 
+    // Closes the options dialog and opens it again at a category page.
+    void openOptionsAt(int category);
     void buildControls();
     void buildMenu();
     // Applies glowtape3.ini key by key; false when a colour could not be read.
