@@ -15,6 +15,7 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
     };
 
     ModalBoxCatcher() {
@@ -37,7 +38,7 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        boxes_.push_back({box->windowTitle(), box->text(), box->icon()});
+        boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
         box->accept();
     }
 

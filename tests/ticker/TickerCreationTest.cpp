@@ -57,6 +57,7 @@ TEST_F(TickerCreation, WithoutSettingsEveryDefaultIsAppliedAndTheMissingFeedList
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("警告"));
     EXPECT_EQ(boxes.boxes()[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(boxes.boxes()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(boxes.texts()[0], kNoFeeds);
 }
 

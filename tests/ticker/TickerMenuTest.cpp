@@ -53,6 +53,13 @@ TEST_F(TickerMenu, WithNoFeedRegisteredTheMenuOpensAllTheSame) {
     start();
     showTicker();
     EXPECT_TRUE(rightClickOpensTheMenu());
+
+    // The items that need a feed do nothing then.
+    menuItem("ニュース早送り").trigger();
+    menuItem("記事早送り").trigger();
+    EXPECT_EQ(ticker().rotationState().feedIndex, -1);
+    EXPECT_FALSE(ticker().menuReady());
+    EXPECT_EQ(boxes.boxes().size(), 1u); // only the missing feed list of the first start
 }
 
 TEST_F(TickerMenu, OnceAFeedIsComposedTheMenuOpens) {
