@@ -65,7 +65,9 @@ void TForm1::buildControls() {
     setAutoFillBackground(true);
     resize(192, 44 + kDesignToolBarHeight);
 
+    // Each control carries its name, so that it can be found by it.
     LightStr1 = new TLightStr(this);
+    LightStr1->setObjectName(QStringLiteral("LightStr1"));
     LightStr1->setGeometry(0, 0, 192, 44);
     LightStr1->setFontName("@\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E"); // @ＭＳ ゴシック
     LightStr1->setFontHeight(-12);
@@ -84,21 +86,26 @@ void TForm1::buildControls() {
     };
 
     ToolBar1 = new QWidget(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setAutoFillBackground(true);
     ToolBar1->resize(width(), kDesignToolBarHeight);
     LeftPanel = new QWidget(ToolBar1);
+    LeftPanel->setObjectName(QStringLiteral("LeftPanel"));
     LeftPanel->setAutoFillBackground(true);
     LeftPanel->setGeometry(0, 0, 0, kDesignToolBarHeight);
     Button1 = new QPushButton(LeftPanel);
+    Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(6, 0, 10, 10);
     Button1->setFocusPolicy(Qt::NoFocus);
     Button1->setToolTip(QStringLiteral("ニュースリーダー表示"));
     Button2 = new QPushButton(LeftPanel);
+    Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(24, 0, 10, 10);
     Button2->setFocusPolicy(Qt::NoFocus);
     Button2->hide();
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     Dec = new QLabel(ToolBar1);
+    Dec->setObjectName(QStringLiteral("Dec"));
     Dec->setAutoFillBackground(true);
     Dec->setTextFormat(Qt::PlainText);
     Dec->move(kDecLeft, 0);

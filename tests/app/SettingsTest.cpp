@@ -3,6 +3,7 @@
 #include "app/SettingsReader.h"
 #include "app/SettingsWriter.h"
 #include "framework/Cp932.h"
+#include "support/Crlf.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
@@ -13,14 +14,6 @@
 namespace k = settings;
 
 namespace {
-
-// Lines joined with CR LF, in code page 932.
-std::string crlf(std::initializer_list<const char*> utf8Lines) {
-    std::string text;
-    for (const char* line : utf8Lines)
-        text.append(line).append("\r\n");
-    return cp932::fromUtf8(text);
-}
 
 GlowtapeSettings readFile(const TempDir& dir, const std::string& content) {
     dir.write("glowtape3.ini", content);
