@@ -5,6 +5,7 @@
 #include "ticker/TForm1.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 
 TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
     : QWidget(&ticker, Qt::Tool), ticker_(ticker) {
@@ -29,6 +30,7 @@ void TForm5::collectSettings(GlowtapeSettings& settings) const {
 }
 
 void TForm5::closeEvent(QCloseEvent* event) {
+    ticker_.closeButton()->hide();
     ticker_.SaveSettings();
     event->accept();
 }

@@ -53,7 +53,10 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
     const SettingsReader reader(settingsDirectory_ + std::string(settings::kSettingsFileName));
     if (!FormCreate(reader))
         setDescriptionColour(colours_.description);
-    // Before the first feed the rotation starts from the row before the first one.
+    // Also after a load stopped by a bad colour: a window 0 pixels high could not be reached,
+    // and the rotation must start at the first row.
+    if (height() == 0)
+        resize(width(), GlowtapeSettings::tickerHeightAfterLoad(0, LightStr1->ShowFontH()));
     state_.feedIndex = -1;
     applyWindowFlags();
     FormResize();
@@ -69,7 +72,7 @@ void TForm1::buildControls() {
     LightStr1 = new TLightStr(this);
     LightStr1->setObjectName(QStringLiteral("LightStr1"));
     LightStr1->setGeometry(0, 0, 192, 44);
-    LightStr1->setFontName("@\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E"); // @ＭＳ ゴシック
+    LightStr1->setFontName(verticalFontName_);
     LightStr1->setFontHeight(-12);
     LightStr1->setLightColor(0x0000FF00);
     LightStr1->setDarkColor(0x00808000);
@@ -222,9 +225,6 @@ bool TForm1::FormCreate(const SettingsReader& reader) {
     LightStr1->setSending(reader.integer(option::OP16));
     N8->setChecked(reader.is(option::OP8, flag::True));
     applyBackColour();
-
-    if (height() == 0)
-        resize(width(), GlowtapeSettings::tickerHeightAfterLoad(0, LightStr1->ShowFontH()));
     return true;
 }
 
@@ -392,9 +392,13 @@ void TForm1::N3Click() {
     options_->activateWindow();
 }
 
-void TForm1::N14Click() { openOptionsAt(4); }
+void TForm1::N14Click() {
+    openOptionsAt(4);
+}
 
-void TForm1::Help1Click() { openOptionsAt(6); }
+void TForm1::Help1Click() {
+    openOptionsAt(6);
+}
 
 void TForm1::openOptionsAt(int category) {
     if (!options_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SettingKeys.h"
 #include "feed/FeedDownloader.h"
 #include "feed/FeedView.h"
 #include "feed/LineStores.h"
@@ -122,10 +123,12 @@ private:
     FeedDownloader downloader_;
     std::unique_ptr<FeedRotation> rotation_;
 
-    std::string articleFontName_;  // horizontal text
-    std::string verticalFontName_; // vertical text
+    // The design fonts until the settings are read, so that a load stopped by a bad colour
+    // never leads a save to write empty font names.
+    std::string articleFontName_{settings::font::kPGothic};
+    std::string verticalFontName_{settings::font::kVerticalGothic};
     int articleFontStyle_ = 0;
-    std::string descriptionFontName_;
+    std::string descriptionFontName_ = articleFontName_;
     int descriptionFontStyle_ = 0;
     int descriptionFontSize_ = 8;
     bool descriptionAtTop_ = false;

@@ -263,3 +263,22 @@ TEST_F(SaveSettings, ASettingsDirectoryThatIsAFileIsReportedOnce) {
 }
 
 } // namespace
+
+namespace {
+
+using StoppedLoad = ProgramTest;
+
+// A colour that cannot be read stops the loading; what the window then holds must still be
+// a usable window whose save writes real font names.
+TEST_F(StoppedLoad, LeavesAReachableWindowAndFontNamesThatSaveBack) {
+    writeSettings({"[window]", "H=0", "[color]", "font=notacolour"});
+    start();
+    EXPECT_EQ(ticker().height(), 4 * 11 + 15);
+    ticker().SaveSettings();
+    IniFile saved(dir.file("glowtape3.ini"));
+    EXPECT_EQ(saved.value("font", "name1"), cp932::fromUtf8("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(saved.value("font", "name2"), cp932::fromUtf8("@ＭＳ ゴシック"));
+    EXPECT_EQ(saved.value("font", "name3"), cp932::fromUtf8("ＭＳ Ｐゴシック"));
+}
+
+} // namespace
