@@ -3,6 +3,7 @@
 #include "app/GlowtapeSettings.h"
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
+#include "app/WindowPlacement.h"
 #include "ticker/TForm1.h"
 
 #include <QCloseEvent>
@@ -11,12 +12,11 @@ TForm3::TForm3(TForm1& ticker, const std::string& settingsDirectory)
     : QWidget(&ticker, Qt::Tool), ticker_(ticker) {
     using namespace settings;
     const SettingsReader reader(settingsDirectory + std::string(kSettingsFileName));
-    move(reader.integer(window3::L), reader.integer(window3::T));
-    resize(reader.integer(window3::W), reader.integer(window3::H));
+    windowplacement::restore(*this, reader, window3::T, window3::L, window3::W, window3::H);
 }
 
 void TForm3::collectSettings(GlowtapeSettings& settings) const {
-    settings.articles = {pos().y(), pos().x(), width(), height()};
+    settings.articles = windowplacement::boundsOf(*this);
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

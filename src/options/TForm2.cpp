@@ -7,6 +7,7 @@
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
 #include "app/StartupSequence.h"
+#include "app/WindowPlacement.h"
 #include "framework/Cp932.h"
 #include "framework/MessageBox.h"
 #include "ticker/TForm1.h"
@@ -217,8 +218,7 @@ QWidget* TForm2::buildAboutPage() {
 
 void TForm2::FormCreate(const SettingsReader& reader) {
     using namespace settings;
-    move(reader.integer(window2::L), reader.integer(window2::T));
-    resize(reader.integer(window2::W), reader.integer(window2::H));
+    windowplacement::restore(*this, reader, window2::T, window2::L, window2::W, window2::H);
     NewsList->header()->resizeSection(FeedList::TitleColumn, reader.integer(window::List0));
     NewsList->header()->resizeSection(FeedList::UriColumn, reader.integer(window::List1));
     UrlEXE->setText(cp932::toQString(reader.text(option::urlEXE)));
@@ -269,7 +269,7 @@ void TForm2::setVerticalCaptions(bool vertical) {
 }
 
 void TForm2::collectSettings(GlowtapeSettings& settings) const {
-    settings.options = {pos().y(), pos().x(), width(), height()};
+    settings.options = windowplacement::boundsOf(*this);
     settings.titleColumnWidth = NewsList->header()->sectionSize(FeedList::TitleColumn);
     settings.uriColumnWidth = NewsList->header()->sectionSize(FeedList::UriColumn);
     settings.browserProgram = cp932::fromQString(UrlEXE->text());

@@ -2,6 +2,7 @@
 
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
+#include "app/WindowPlacement.h"
 #include "ticker/TForm1.h"
 
 #include <QCloseEvent>
@@ -11,8 +12,7 @@ TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
     : QWidget(&ticker, Qt::Tool), ticker_(ticker) {
     using namespace settings;
     const SettingsReader reader(settingsDirectory + std::string(kSettingsFileName));
-    move(reader.integer(window5::L), reader.integer(window5::T));
-    resize(reader.integer(window5::W), reader.integer(window5::H));
+    windowplacement::restore(*this, reader, window5::T, window5::L, window5::W, window5::H);
     panelWidth_ = reader.integer(window5::S1);
     listHeight_ = reader.integer(window5::S2);
     // Any mode but "news" switches to document mode; "none" switches once more.
@@ -22,7 +22,7 @@ TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
 }
 
 void TForm5::collectSettings(GlowtapeSettings& settings) const {
-    settings.reader = {pos().y(), pos().x(), width(), height()};
+    settings.reader = windowplacement::boundsOf(*this);
     settings.readerPanelWidth = panelWidth_;
     settings.readerListHeight = listHeight_;
     settings.readerMode = mode_;

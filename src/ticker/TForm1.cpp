@@ -7,6 +7,7 @@
 #include "app/GlowtapeSettings.h"
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
+#include "app/WindowPlacement.h"
 #include "articles/TForm3.h"
 #include "feed/FeedRotation.h"
 #include "framework/Cp932.h"
@@ -173,8 +174,7 @@ bool TForm1::FormCreate(const SettingsReader& reader) {
     if (!border)
         LightStr1->resize(width() + 2, LightStr1->height());
 
-    move(reader.integer(window::L), reader.integer(window::T));
-    resize(reader.integer(window::W), reader.integer(window::H));
+    windowplacement::restore(*this, reader, window::T, window::L, window::W, window::H);
     LightStr1->setBit(reader.integer(window::B));
 
     std::uint32_t* const colourTargets[] = {&colours_.article, &colours_.title};
@@ -319,7 +319,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TForm1::collectSettings(GlowtapeSettings& settings) const {
-    settings.ticker = {pos().y(), pos().x(), width(), height()};
+    settings.ticker = windowplacement::boundsOf(*this);
     settings.bit = LightStr1->Bit();
     settings.articleColour = colours_.article;
     settings.titleColour = colours_.title;

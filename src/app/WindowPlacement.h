@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/GlowtapeSettings.h"
+
+class QWidget;
+class SettingsReader;
+struct SettingKey;
+
+// A window's stored bounds: top and left of its frame, width and height of its client
+// area, so that what a save writes the next start restores unchanged.
+namespace windowplacement {
+
+void restore(QWidget& window, const SettingsReader& reader, const SettingKey& top,
+             const SettingKey& left, const SettingKey& width, const SettingKey& height);
+WindowBounds boundsOf(const QWidget& window);
+
+} // namespace windowplacement
