@@ -132,12 +132,13 @@ void TForm1::buildMenu() {
     windows->addAction(QStringLiteral("ニュース一覧表示"));
     windows->addAction(QStringLiteral("記事一覧表示"));
     QMenu* control = PopupMenu1->addMenu(QStringLiteral("コントロール"));
+    // The jumps need a composed feed; before one the menu opens only for a new user.
     add(control, QStringLiteral("ニュース早送り"), [this] {
-        if (rotation_)
+        if (rotation_ && menuReady_)
             rotation_->N9Click();
     });
     add(control, QStringLiteral("記事早送り"), [this] {
-        if (rotation_)
+        if (rotation_ && menuReady_)
             rotation_->N13Click();
     });
     control->addSeparator();

@@ -54,9 +54,11 @@ TEST_F(TickerMenu, WithNoFeedRegisteredTheMenuOpensAllTheSame) {
     showTicker();
     EXPECT_TRUE(rightClickOpensTheMenu());
 
-    // The items that need a feed do nothing then.
+    // The items that need a feed do nothing then: the welcome line runs on.
+    ASSERT_TRUE(sign().ShowActive());
     menuItem("ニュース早送り").trigger();
     menuItem("記事早送り").trigger();
+    EXPECT_TRUE(sign().ShowActive());
     EXPECT_EQ(ticker().rotationState().feedIndex, -1);
     EXPECT_FALSE(ticker().menuReady());
     EXPECT_EQ(boxes.boxes().size(), 1u); // only the missing feed list of the first start
