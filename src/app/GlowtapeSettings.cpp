@@ -3,17 +3,12 @@
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
 #include "app/SettingsWriter.h"
+#include "app/WindowPlacement.h"
 
 namespace {
 
 namespace k = settings;
 namespace flag = settings::flag;
-
-WindowBounds readBounds(const SettingsReader& reader, const SettingKey& top, const SettingKey& left,
-                        const SettingKey& width, const SettingKey& height) {
-    return {reader.integer(top), reader.integer(left), reader.integer(width),
-            reader.integer(height)};
-}
 
 // Written height first, then width, top, left.
 void writeBounds(SettingsWriter& writer, const WindowBounds& bounds, const SettingKey& top,
@@ -39,21 +34,29 @@ GlowtapeSettings GlowtapeSettings::defaults() {
     return read(SettingsReader("")); // no file: every key at its default
 }
 
-GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
-    GlowtapeSettings s;
-    s.ticker = readBounds(reader, k::window::T, k::window::L, k::window::W, k::window::H);
-    s.titleColumnWidth = reader.integer(k::window::List0);
-    s.uriColumnWidth = reader.integer(k::window::List1);
-    s.options = readBounds(reader, k::window2::T, k::window2::L, k::window2::W, k::window2::H);
-    s.articles = readBounds(reader, k::window3::T, k::window3::L, k::window3::W, k::window3::H);
-    s.reader = readBounds(reader, k::window5::T, k::window5::L, k::window5::W, k::window5::H);
-    s.readerPanelWidth = reader.integer(k::window5::S1);
-    s.readerListHeight = reader.integer(k::window5::S2);
+ReaderMode GlowtapeSettings::readerModeOf(const SettingsReader& reader) {
     // Anything but "news" switches to document mode, and "none" on to none mode.
     const std::string mode = reader.text(k::window5::Mode);
-    s.readerMode = mode == flag::News   ? ReaderMode::News
-                   : mode == flag::None ? ReaderMode::None
-                                        : ReaderMode::Document;
+    return mode == flag::News   ? ReaderMode::News
+           : mode == flag::None ? ReaderMode::None
+                                : ReaderMode::Document;
+}
+
+GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
+    GlowtapeSettings s;
+    s.ticker =
+        windowplacement::read(reader, k::window::T, k::window::L, k::window::W, k::window::H);
+    s.titleColumnWidth = reader.integer(k::window::List0);
+    s.uriColumnWidth = reader.integer(k::window::List1);
+    s.options =
+        windowplacement::read(reader, k::window2::T, k::window2::L, k::window2::W, k::window2::H);
+    s.articles =
+        windowplacement::read(reader, k::window3::T, k::window3::L, k::window3::W, k::window3::H);
+    s.reader =
+        windowplacement::read(reader, k::window5::T, k::window5::L, k::window5::W, k::window5::H);
+    s.readerPanelWidth = reader.integer(k::window5::S1);
+    s.readerListHeight = reader.integer(k::window5::S2);
+    s.readerMode = readerModeOf(reader);
     s.readerToolBar = reader.is(k::window5::cont, flag::True);
 
     s.articleColour = readColour(reader, k::color::font);

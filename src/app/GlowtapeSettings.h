@@ -86,6 +86,8 @@ struct GlowtapeSettings {
     // colour at its default here; the ticker window, which stops its loading at such a
     // key, reads its colours through SettingsReader::colour itself.
     static GlowtapeSettings read(const SettingsReader& reader);
+    // The news reader's mode by the read rule of window5/Mode.
+    static ReaderMode readerModeOf(const SettingsReader& reader);
 
     // Writes every key in the order of the settings save; a new file thus has the sections
     // window, window2, window3, window5, option, color, font, select.

@@ -6,10 +6,17 @@
 
 namespace windowplacement {
 
+WindowBounds read(const SettingsReader& reader, const SettingKey& top, const SettingKey& left,
+                  const SettingKey& width, const SettingKey& height) {
+    return {reader.integer(top), reader.integer(left), reader.integer(width),
+            reader.integer(height)};
+}
+
 void restore(QWidget& window, const SettingsReader& reader, const SettingKey& top,
              const SettingKey& left, const SettingKey& width, const SettingKey& height) {
-    window.move(reader.integer(left), reader.integer(top));
-    window.resize(reader.integer(width), reader.integer(height));
+    const WindowBounds bounds = read(reader, top, left, width, height);
+    window.move(bounds.left, bounds.top);
+    window.resize(bounds.width, bounds.height);
 }
 
 WindowBounds boundsOf(const QWidget& window) {

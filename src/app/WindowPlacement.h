@@ -10,6 +10,8 @@ struct SettingKey;
 // area, so that what a save writes the next start restores unchanged.
 namespace windowplacement {
 
+WindowBounds read(const SettingsReader& reader, const SettingKey& top, const SettingKey& left,
+                  const SettingKey& width, const SettingKey& height);
 void restore(QWidget& window, const SettingsReader& reader, const SettingKey& top,
              const SettingKey& left, const SettingKey& width, const SettingKey& height);
 WindowBounds boundsOf(const QWidget& window);

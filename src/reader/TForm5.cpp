@@ -15,9 +15,7 @@ TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
     windowplacement::restore(*this, reader, window5::T, window5::L, window5::W, window5::H);
     panelWidth_ = reader.integer(window5::S1);
     listHeight_ = reader.integer(window5::S2);
-    // Any mode but "news" switches to document mode; "none" switches once more.
-    if (!reader.is(window5::Mode, flag::News))
-        mode_ = reader.is(window5::Mode, flag::None) ? ReaderMode::None : ReaderMode::Document;
+    mode_ = GlowtapeSettings::readerModeOf(reader);
     toolBarShown_ = reader.is(window5::cont, flag::True);
 }
 

@@ -27,6 +27,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <functional>
+#include <utility>
 
 namespace {
 constexpr int kDesignToolBarHeight = 11;
@@ -178,23 +180,21 @@ bool TForm1::FormCreate(const SettingsReader& reader) {
     windowplacement::restore(*this, reader, window::T, window::L, window::W, window::H);
     LightStr1->setBit(reader.integer(window::B));
 
-    std::uint32_t* const colourTargets[] = {&colours_.article, &colours_.title};
-    const SettingKey* const colourKeys[] = {&color::font, &color::title, &color::dark, &color::back,
-                                            &color::dec};
-    for (std::size_t i = 0; i < std::size(colourKeys); ++i) {
-        const ColourRead read = reader.colour(*colourKeys[i]);
+    // Each colour is applied as it is read; one that cannot be read stops the loading there.
+    const std::pair<const SettingKey*, std::function<void(std::uint32_t)>> colourKeys[] = {
+        {&color::font, [this](std::uint32_t c) { colours_.article = c; }},
+        {&color::title, [this](std::uint32_t c) { colours_.title = c; }},
+        {&color::dark, [this](std::uint32_t c) { LightStr1->setDarkColor(c); }},
+        {&color::back, [this](std::uint32_t c) { LightStr1->setBackColor(c); }},
+        {&color::dec, [this](std::uint32_t c) { setDescriptionColour(c); }},
+    };
+    for (const auto& [key, apply] : colourKeys) {
+        const ColourRead read = reader.colour(*key);
         if (!read.colour) {
             messagebox::error(nullptr, read.error);
             return false;
         }
-        if (i < std::size(colourTargets))
-            *colourTargets[i] = *read.colour;
-        else if (colourKeys[i] == &color::dark)
-            LightStr1->setDarkColor(*read.colour);
-        else if (colourKeys[i] == &color::back)
-            LightStr1->setBackColor(*read.colour);
-        else
-            setDescriptionColour(*read.colour);
+        apply(*read.colour);
     }
 
     articleFontName_ = reader.text(font::name1);
