@@ -444,6 +444,10 @@ void TForm1::N24Click() {
         options_->setVerticalCaptions(vertical);
 }
 
+void TForm1::fitToSign() {
+    resize(LightStr1->width(), LightStr1->height());
+}
+
 void TForm1::moveToCorner(bool right, bool bottom) {
     const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     const QRect frame = frameGeometry();

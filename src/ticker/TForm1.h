@@ -6,6 +6,7 @@
 #include "feed/LineStores.h"
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
+#include "ticker/WindowModeCommands.h"
 
 #include <QWidget>
 #include <memory>
@@ -27,7 +28,7 @@ struct GlowtapeSettings;
 
 // The ticker window: the LED sign over the whole client area, the description bar under it,
 // the context menu, and the feed rotation that keeps the sign busy.
-class TForm1 : public QWidget, private FeedView {
+class TForm1 : public QWidget, private FeedView, private WindowModeCommands {
     Q_OBJECT
 public:
     TForm1(FeedList& feeds, std::string settingsDirectory);
@@ -52,6 +53,7 @@ public:
     QMenu* popupMenu() const { return PopupMenu1; }
     QPushButton* closeButton() const { return Button2; }
     QAction* optionsAction() const { return N3; }
+    WindowModeCommands& windowModes() { return *this; }
 
     // Launch-button panel width: 35 with the buttons, 0 without.
     void setLaunchButtonsShown(bool shown);
@@ -77,6 +79,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void toggleBorder() override { N4Click(); }
+    void toggleTopmost() override { N6Click(); }
+    void toggleAlwaysShow() override {}
+    void toggleReverse() override { N23Click(); }
+    void toggleOrientation() override { N24Click(); }
+    void fitToSign() override;
+
     // What loading and composing a feed do to this window.
     void appendShowString(const std::string& line) override;
     void setShowStrings(const std::vector<std::string>& lines) override;

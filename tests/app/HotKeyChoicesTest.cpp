@@ -1,0 +1,16 @@
+#include "app/HotKeyChoices.h"
+
+#include <gtest/gtest.h>
+
+TEST(HotKeyChoices, IndicesTextsAndKeysymsLineUp) {
+    EXPECT_EQ(hotkeys::indexOfText("なし"), 0);
+    EXPECT_EQ(hotkeys::indexOfText("ctrl + F5"), 19);
+    EXPECT_EQ(hotkeys::indexOfText("ctrl + F12"), 26);
+    EXPECT_EQ(hotkeys::indexOfText("ctrl + f5"), -1);
+    EXPECT_EQ(hotkeys::keysymFor(19), 0xffc2u); // XK_F5
+    EXPECT_EQ(hotkeys::keysymFor(1), 0xff22u);  // XK_Muhenkan
+    EXPECT_EQ(hotkeys::choices()[19].virtualKey, 0x74);
+    EXPECT_FALSE(hotkeys::keysymFor(0));
+    EXPECT_FALSE(hotkeys::keysymFor(-1));
+    EXPECT_FALSE(hotkeys::keysymFor(27));
+}
