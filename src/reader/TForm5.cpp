@@ -27,6 +27,11 @@ void TForm5::collectSettings(GlowtapeSettings& settings) const {
     settings.readerToolBar = toolBarShown_;
 }
 
+void TForm5::ShowReader() {
+    show();
+    raise();
+}
+
 void TForm5::closeEvent(QCloseEvent* event) {
     ticker_.closeButton()->hide();
     ticker_.SaveSettings();

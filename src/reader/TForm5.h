@@ -14,6 +14,8 @@ class TForm5 : public QWidget {
 public:
     TForm5(TForm1& ticker, const std::string& settingsDirectory);
     void collectSettings(GlowtapeSettings& settings) const;
+    // Opens the reader on the current feed and article.
+    void ShowReader();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

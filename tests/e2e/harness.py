@@ -94,15 +94,21 @@ class DesktopTestCase(unittest.TestCase):
         shutil.rmtree(self.root, ignore_errors=True)
 
     def _start_xvfb(self):
-        for _ in range(20):
-            number = 200 + (os.getpid() * 7 + len(self.id()) * 13 + int(time.time() * 1000)) % 700
-            display = ":%d" % number
-            if os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists("/tmp/.X%d-lock" % number):
-                time.sleep(0.05)
-                continue
-            xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        # Xvfb picks a free display number itself and writes it to the pipe, so that tests
+        # running side by side never race for the same number.
+        for _ in range(3):
+            read_end, write_end = os.pipe()
+            xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                                     "-nolisten", "tcp"], pass_fds=(write_end,),
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_end)
+            with os.fdopen(read_end) as pipe:
+                number = pipe.readline().strip()
             self.processes.append(xvfb)
+            if not number:
+                xvfb.kill()
+                continue
+            display = ":" + number
             env = dict(os.environ, DISPLAY=display)
             if wait_until(lambda: subprocess.run(["xdpyinfo"], env=env, stdout=subprocess.DEVNULL,
                                                  stderr=subprocess.DEVNULL).returncode == 0, timeout=10):
