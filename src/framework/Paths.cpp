@@ -42,7 +42,7 @@ std::string Paths::settingsDirectory(const Environment& environment) {
         createDirectory(environment.glowtapeHome);
         return withSlash(environment.glowtapeHome);
     }
-    if (!environment.executableDirectory.empty() &&
+    if (!environment.executableDirectory.empty() && !environment.installedCopy &&
         ::access(environment.executableDirectory.c_str(), W_OK | X_OK) == 0)
         return withSlash(environment.executableDirectory);
 
@@ -57,8 +57,16 @@ std::string Paths::settingsDirectory(const Environment& environment) {
 }
 
 Paths::Environment Paths::currentEnvironment() {
-    return {environmentVariable("GLOWTAPE_HOME"), executableDirectory(),
-            environmentVariable("XDG_CONFIG_HOME"), environmentVariable("HOME")};
+    const std::string executable = executableDirectory();
+    return {environmentVariable("GLOWTAPE_HOME"), executable,
+            environmentVariable("XDG_CONFIG_HOME"), environmentVariable("HOME"),
+            isInstalledLayout(executable)};
+}
+
+bool Paths::isInstalledLayout(const std::string& executableDirectory) {
+    std::error_code ignored;
+    return std::filesystem::exists(
+        withSlash(executableDirectory) + "../share/applications/glowtape.desktop", ignored);
 }
 
 std::string Paths::withSlash(std::string directory) {

@@ -26,6 +26,19 @@ TEST(Paths, AWritableExecutableDirectoryIsAPortableCopy) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("xdg")));
 }
 
+TEST(Paths, AWritableInstalledCopyStillUsesTheConfigurationDirectory) {
+    TempDir dir;
+    const std::string bin = dir.file("prefix/bin");
+    std::filesystem::create_directories(bin);
+    EXPECT_FALSE(Paths::isInstalledLayout(bin));
+    std::filesystem::create_directories(dir.file("prefix/share/applications"));
+    dir.write("prefix/share/applications/glowtape.desktop", "");
+    ASSERT_TRUE(Paths::isInstalledLayout(bin));
+
+    Paths::Environment environment{"", bin, dir.file("xdg"), dir.path(), true};
+    EXPECT_EQ(Paths::settingsDirectory(environment), dir.file("xdg/glowtape/"));
+}
+
 TEST(Paths, AnInstalledCopyUsesTheConfigurationDirectory) {
     TempDir dir;
     // A directory under a regular file cannot be written by anyone, root included.
