@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the ticker under a private Xvfb with the default settings and the demo feeds, lets it
-# scroll for 30 seconds, and prints its CPU use (percent of one core) and resident memory.
+# scroll for 30 seconds, and prints its CPU use and the X server's (percent of one core), and
+# its resident memory. Every scroll step reaches the X server, so both count.
 # Usage: bench/ticker_cpu.sh [build-dir] [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,16 +29,20 @@ program=$!
 sleep 3 # start-up and the first feed
 
 ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$program/stat"; }
-before=$(cpu_ticks)
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+before=$(cpu_ticks $program)
+xserver_before=$(cpu_ticks $xvfb)
 start=$(date +%s.%N)
 sleep "$seconds"
-after=$(cpu_ticks)
+after=$(cpu_ticks $program)
+xserver_after=$(cpu_ticks $xvfb)
 end=$(date +%s.%N)
 rss_kb=$(awk '/^VmRSS:/ {print $2}' "/proc/$program/status")
 
-awk -v used="$((after - before))" -v ticks="$ticks" -v start="$start" -v end="$end" \
-    -v rss="$rss_kb" 'BEGIN {
-        printf "cpu seconds %.2f over %.1f s\n", used / ticks, end - start
-        printf "cpu%% %.1f rss_mb %.0f\n", 100 * used / ticks / (end - start), rss / 1024
+awk -v used="$((after - before))" -v xused="$((xserver_after - xserver_before))" \
+    -v ticks="$ticks" -v start="$start" -v end="$end" -v rss="$rss_kb" 'BEGIN {
+        elapsed = end - start
+        printf "cpu seconds %.2f, X server %.2f, over %.1f s\n", used / ticks, xused / ticks, elapsed
+        printf "cpu%% %.2f rss_mb %.0f xserver_cpu%% %.2f\n", 100 * used / ticks / elapsed,
+            rss / 1024, 100 * xused / ticks / elapsed
     }'

@@ -49,13 +49,40 @@ void ensureCurlInitialised() {
 }
 
 using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+using MultiHandle = std::unique_ptr<CURLM, decltype(&curl_multi_cleanup)>;
 using HeaderList = std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)>;
+
+constexpr int abortCheckMs = 50;
+
+// Runs the transfer in short waits, so that `abort` is seen soon whatever the server does.
+CURLcode perform(CURL* handle, const std::atomic<bool>* abort) {
+    MultiHandle multi(curl_multi_init(), &curl_multi_cleanup);
+    if (!multi || curl_multi_add_handle(multi.get(), handle) != CURLM_OK)
+        return CURLE_FAILED_INIT;
+    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    int running = 1;
+    while (running > 0 && !(abort && *abort)) {
+        if (curl_multi_perform(multi.get(), &running) != CURLM_OK) {
+            result = CURLE_FAILED_INIT;
+            running = 0;
+        } else if (running > 0) {
+            curl_multi_poll(multi.get(), nullptr, 0, abortCheckMs, nullptr);
+        }
+    }
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi.get(), &queued))
+        if (message->msg == CURLMSG_DONE && message->easy_handle == handle)
+            result = message->data.result;
+    curl_multi_remove_handle(multi.get(), handle);
+    return result;
+}
 
 } // namespace
 
 FeedDownloader::FeedDownloader(DownloadLimits limits) : limits_(limits) {}
 
-bool FeedDownloader::DownloadToStream(std::string& stream, const std::string& uri) const {
+bool FeedDownloader::DownloadToStream(std::string& stream, const std::string& uri,
+                                      const std::atomic<bool>* abort) const {
     ensureCurlInitialised();
     stream.clear();
     EasyHandle curl(curl_easy_init(), &curl_easy_cleanup);
@@ -87,7 +114,7 @@ bool FeedDownloader::DownloadToStream(std::string& stream, const std::string& ur
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &writeBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &sink);
 
-    const CURLcode result = curl_easy_perform(handle);
+    const CURLcode result = perform(handle, abort);
 
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);

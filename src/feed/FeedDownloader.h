@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <string>
@@ -22,7 +23,10 @@ public:
     // time-out or the size limit counts as success with the bytes read so far. Fails, with
     // `stream` left empty, when no response arrived (bad URI, unknown host, refused
     // connection, time-out before the answer) or the final HTTP status is 400 or above.
-    bool DownloadToStream(std::string& stream, const std::string& uri) const;
+    // Setting `abort` (from any thread) ends the transfer within a tenth of a second, as a
+    // failure.
+    bool DownloadToStream(std::string& stream, const std::string& uri,
+                          const std::atomic<bool>* abort = nullptr) const;
 
     const DownloadLimits& limits() const { return limits_; }
 

@@ -1,5 +1,6 @@
 #include "feed/FeedLoader.h"
 
+#include "feed/DirectFetch.h"
 #include "feed/FeedDownloader.h"
 #include "feed/FeedText.h"
 #include "feed/FeedView.h"
@@ -28,17 +29,40 @@ FeedLoader::FeedLoader(LineStores& stores, RotationState& state, FeedView& view,
     : stores_(stores), state_(state), view_(view), downloader_(downloader) {}
 
 bool FeedLoader::LoadFeedText(const std::string& uri) {
-    const BusyScope busy(state_.busy);
-    if (uri.empty())
-        return false;
+    DirectFetch direct(downloader_);
+    bool result = false;
+    LoadFeedText(uri, direct, [&result](bool downloaded) { result = downloaded; });
+    return result;
+}
 
+void FeedLoader::LoadFeedText(const std::string& uri, FeedFetcher& fetcher,
+                              std::function<void(bool downloaded)> loaded) {
+    if (state_.busy)
+        return;
+    if (uri.empty()) {
+        loaded(false);
+        return;
+    }
+    state_.busy = true;
+    const bool started =
+        fetcher.fetch(uri, [this, loaded](bool downloaded, const std::string& body) {
+            bool result = false;
+            {
+                const BusyScope busy(state_.busy);
+                result = store(downloaded, body);
+            }
+            loaded(result);
+        });
+    if (!started)
+        state_.busy = false;
+}
+
+bool FeedLoader::store(bool downloaded, const std::string& body) {
     stores_.Memo1.clear();
-    std::string body;
-    if (downloader_.DownloadToStream(body, uri)) {
+    if (downloaded) {
         stores_.Memo1.setSplitBefore(normaliseFeedText(body), '<');
         return true;
     }
-
     stores_.Memo1.setLines({"<title>" + std::string(headline::loadFailed)});
     stores_.Memo2.setLines({std::string(headline::loadFailed)});
     view_.appendShowString(std::string(headline::failureLine));

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class FeedDownloader;
+class FeedFetcher;
 class FeedView;
 struct LineStores;
 struct RotationState;
@@ -15,10 +17,19 @@ public:
     FeedLoader(LineStores& stores, RotationState& state, FeedView& view,
                const FeedDownloader& downloader);
 
-    // Returns the download's result; an empty URI changes nothing and returns false.
+    // Downloads in the caller. Returns the download's result; an empty URI changes nothing
+    // and returns false.
     bool LoadFeedText(const std::string& uri);
 
+    // Hands the download to `fetcher` and returns; `loaded` gets the result once the raw
+    // store is filled and the busy flag is down again, right away for an empty URI. Does
+    // nothing while a load runs.
+    void LoadFeedText(const std::string& uri, FeedFetcher& fetcher,
+                      std::function<void(bool downloaded)> loaded);
+
 private:
+    bool store(bool downloaded, const std::string& body);
+
     LineStores& stores_;
     RotationState& state_;
     FeedView& view_;

@@ -2,6 +2,7 @@
 
 #include "LightStr/TLightStr.h"
 #include "app/FeedList.h"
+#include "feed/DirectFetch.h"
 #include "feed/FeedView.h"
 #include "feed/LineChoices.h"
 #include "feed/LineStores.h"
@@ -11,9 +12,9 @@
 
 namespace {
 
-constexpr std::string_view kBullet = "\x81\x9C";                         // ●
+constexpr std::string_view kBullet = "\x81\x9C";                            // ●
 constexpr std::string_view kDescriptionOpen = "\x81\x40\x81\x40\x81\x6D  "; // 　　［
-constexpr std::string_view kDescriptionClose = "  \x81\x6E";               //   ］
+constexpr std::string_view kDescriptionClose = "  \x81\x6E";                //   ］
 
 bool hasDescription(std::string_view description) {
     return std::any_of(description.begin(), description.end(), [](char c) { return c != ' '; });
@@ -22,12 +23,21 @@ bool hasDescription(std::string_view description) {
 } // namespace
 
 FeedRotation::FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state,
-                           const FeedList& feeds, FeedView& view,
+                           const FeedList& feeds, FeedView& view, FeedFetcher& fetcher,
                            const FeedDownloader& downloader, const TickerColours& colours,
                            const LineChoices& choices)
-    : sign_(sign), stores_(stores), state_(state), feeds_(feeds), view_(view),
-      colours_(colours), choices_(choices), loader_(stores, state, view, downloader),
+    : sign_(sign), stores_(stores), state_(state), feeds_(feeds), view_(view), colours_(colours),
+      choices_(choices), fetcher_(fetcher), loader_(stores, state, view, downloader),
       composer_(stores, view) {}
+
+FeedRotation::FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state,
+                           const FeedList& feeds, FeedView& view, const FeedDownloader& downloader,
+                           const TickerColours& colours, const LineChoices& choices)
+    : sign_(sign), stores_(stores), state_(state), feeds_(feeds), view_(view), colours_(colours),
+      choices_(choices), ownFetcher_(std::make_unique<DirectFetch>(downloader)),
+      fetcher_(*ownFetcher_), loader_(stores, state, view, downloader), composer_(stores, view) {}
+
+FeedRotation::~FeedRotation() = default;
 
 void FeedRotation::LightStr1ShowActive(bool active) {
     if (!active) {
@@ -45,6 +55,8 @@ void FeedRotation::LightStr1LineNext() {
 }
 
 void FeedRotation::nextFeedStep() {
+    if (loading())
+        return; // one download at a time; the one running shows its feed when it arrives
     sign_.ShowStrings().clear();
     state_.articleIndex = 0;
     // Without a shown row there is nothing to move to; the sign stays still.
@@ -56,22 +68,24 @@ void FeedRotation::nextFeedStep() {
             state_.feedIndex = 0;
     } while (!feeds_.isShown(state_.feedIndex));
     sign_.setLightColor(colours_.title);
-    loadAndCompose();
-    sign_.StartShow();
+    loadAndCompose([this] { sign_.StartShow(); });
 }
 
 void FeedRotation::showFeedNow(int row) {
-    if (row < 0 || row >= feeds_.count())
+    if (loading() || row < 0 || row >= feeds_.count())
         return;
     state_.feedIndex = row;
     state_.articleIndex = 0;
-    loadAndCompose();
+    loadAndCompose([] {});
 }
 
-void FeedRotation::loadAndCompose() {
-    const FeedEntry& entry = feeds_.entry(state_.feedIndex);
-    loader_.LoadFeedText(entry.uri);
-    composer_.ComposeFeed(entry.title, entry.uri);
+void FeedRotation::loadAndCompose(std::function<void()> shown) {
+    // The row as it was when its download began: the list may be edited meanwhile.
+    const FeedEntry entry = feeds_.entry(state_.feedIndex);
+    loader_.LoadFeedText(entry.uri, fetcher_, [this, entry, shown](bool) {
+        composer_.ComposeFeed(entry.title, entry.uri);
+        shown();
+    });
 }
 
 void FeedRotation::nextArticleStep() {
@@ -120,13 +134,20 @@ bool FeedRotation::anyFeedShown() const {
 }
 
 void FeedRotation::N9Click() {
+    if (loading())
+        return;
     state_.articleIndex = static_cast<int>(stores_.recordCount());
     sign_.StopShow();
 }
 
-void FeedRotation::N13Click() { sign_.StopShow(); }
+void FeedRotation::N13Click() {
+    if (!loading())
+        sign_.StopShow();
+}
 
 void FeedRotation::PreviousFeed() {
+    if (loading())
+        return;
     stores_.Memo1.clear();
     stores_.Memo2.clear();
     stores_.Memo3.clear();

@@ -5,9 +5,12 @@
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 
 class FeedDownloader;
+class FeedFetcher;
 class FeedList;
 class FeedView;
 class LineChoices;
@@ -17,11 +20,23 @@ struct LineStores;
 // Keeps the sign busy forever: whenever it has run out of lines, shows the next article of
 // the current feed or loads the next shown feed, wrapping round the feed list. Also the
 // commands that jump in the rotation and the colour of every line.
+//
+// A feed is composed and shown when its download has arrived; until then the sign keeps
+// what it shows and the commands that move the rotation do nothing.
 class FeedRotation {
 public:
-    FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state,
-                 const FeedList& feeds, FeedView& view, const FeedDownloader& downloader,
+    // Downloads through `fetcher` (a worker thread in the program).
+    FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state, const FeedList& feeds,
+                 FeedView& view, FeedFetcher& fetcher, const FeedDownloader& downloader,
                  const TickerColours& colours, const LineChoices& choices);
+    // Downloads in the caller: every step is over when the call returns.
+    FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state, const FeedList& feeds,
+                 FeedView& view, const FeedDownloader& downloader, const TickerColours& colours,
+                 const LineChoices& choices);
+    ~FeedRotation();
+
+    // A feed is being downloaded; every command that moves the rotation checks this.
+    bool loading() const { return state_.busy; }
 
     // The sign's events.
     void LightStr1ShowActive(bool active);
@@ -32,7 +47,7 @@ public:
     void PreviousFeed();
 
     // Loads and composes the feed at a row without starting the sign; the rotation goes
-    // on from there.
+    // on from there. Does nothing while a feed is loading.
     void showFeedNow(int row);
 
     // The link of what is on the sign: the article's, the feed's at the title stage, the
@@ -43,7 +58,8 @@ private:
     void nextFeedStep();
     void nextArticleStep();
     bool anyFeedShown() const;
-    void loadAndCompose();
+    // Loads the current row, composes it, then runs `shown`.
+    void loadAndCompose(std::function<void()> shown);
 
     TLightStr& sign_;
     LineStores& stores_;
@@ -52,6 +68,8 @@ private:
     FeedView& view_;
     const TickerColours& colours_;
     const LineChoices& choices_;
+    std::unique_ptr<FeedFetcher> ownFetcher_;
+    FeedFetcher& fetcher_;
     FeedLoader loader_;
     FeedComposer composer_;
 };

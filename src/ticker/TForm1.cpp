@@ -279,7 +279,7 @@ void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
     options_ = options;
     FeedView& view = *this;
     rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, view,
-                                               downloader_, colours_, choices);
+                                               downloadWorker_, downloader_, colours_, choices);
 }
 
 void TForm1::setLaunchButtonsShown(bool shown) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingKeys.h"
+#include "feed/DownloadWorker.h"
 #include "feed/FeedDownloader.h"
 #include "feed/FeedView.h"
 #include "feed/LineStores.h"
@@ -130,6 +131,8 @@ private:
     RotationState state_;
     TickerColours colours_;
     FeedDownloader downloader_;
+    // Downloads leave the window thread; the worker outlives the rotation that uses it.
+    DownloadWorker downloadWorker_{downloader_};
     std::unique_ptr<FeedRotation> rotation_;
 
     // The design fonts until the settings are read, so that a load stopped by a bad colour

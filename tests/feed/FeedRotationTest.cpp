@@ -1,14 +1,19 @@
+#include "feed/FeedRotation.h"
 #include "LightStr/TLightStr.h"
 #include "app/FeedList.h"
+#include "feed/DownloadWorker.h"
 #include "feed/FeedDownloader.h"
-#include "feed/FeedRotation.h"
 #include "feed/FeedView.h"
 #include "feed/LineChoices.h"
 #include "feed/LineStores.h"
 #include "framework/Cp932.h"
+#include "support/LocalHttpServer.h"
 #include "support/TempDir.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -162,8 +167,8 @@ TEST_F(Rotation, ASingleShownFeedIsLoadedAgainAndNoShownFeedStopsTheSign) {
     addFeed("B", "○", item("one"));
     startWithWelcome();
     runLines(6);
-    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"welcome", "【 B 】", "●one", " ",
-                                                      "【 B 】", "●one"}));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{"welcome", "【 B 】", "●one", " ", "【 B 】", "●one"}));
 
     // Hide the only shown feed: the next-feed step finds nothing and the sign stays still.
     feeds.replace(1, {"B", feeds.entry(1).uri, cp932::fromUtf8("×")});
@@ -273,8 +278,8 @@ TEST_F(Rotation, AFailedDownloadShowsTheFailureLineAndMovesOn) {
     addFeed("B", "○", "");
     startWithWelcome();
     runLines(3);
-    EXPECT_EQ(shownTexts(), (std::vector<std::string>{"welcome", "****読み込み失敗****",
-                                                      "【 B 】"}));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{"welcome", "****読み込み失敗****", "【 B 】"}));
     EXPECT_EQ(shown[1].colour, kTitle);
 }
 
@@ -295,6 +300,114 @@ TEST_F(Rotation, VerticalSignsGetFullWidthArticleLines) {
     startWithWelcome();
     runLines(4);
     EXPECT_EQ(shownTexts(1), (std::vector<std::string>{"【 A 】", "●ａｂ　ｃ", "　"}));
+}
+
+// The same rotation with its downloads on a worker thread, as the program runs it.
+class RotationWithWorker : public Rotation {
+protected:
+    RotationWithWorker() {
+        sign.OnLineNext = [this](TLightStr*, int index) {
+            workerRotation.LightStr1LineNext();
+            pending = cp932::toUtf8(sign.ShowStrings().at(static_cast<std::size_t>(index)));
+            hasPending = true;
+        };
+        sign.OnShowActive = [this](TLightStr*, bool active) {
+            workerRotation.LightStr1ShowActive(active);
+        };
+    }
+
+    void addSlowFeed(const std::string& name, const std::string& items) {
+        LocalHttpServer::Response slow = LocalHttpServer::Response::text(
+            "<rss><channel><title>Channel " + name + "</title><link>http://" + name + "/</link>" +
+            items + "</channel></rss>");
+        slow.pieceDelay = std::chrono::milliseconds(3000);
+        server.route("/" + name, slow);
+        feeds.append({name, server.url("/" + name), cp932::fromUtf8("○")});
+    }
+
+    // Ticks the sign and lets the event loop deliver downloads until `count` lines entered.
+    void runLinesWithEvents(std::size_t count) {
+        QDeadlineTimer deadline(20'000);
+        while (shown.size() < count && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            for (int i = 0; i < 100 && shown.size() < count; ++i)
+                tick();
+        }
+        ASSERT_GE(shown.size(), count);
+    }
+
+    LocalHttpServer server;
+    DownloadWorker worker{downloader};
+    FeedRotation workerRotation{sign,   stores,     state,   feeds,  view,
+                                worker, downloader, colours, choices};
+};
+
+TEST_F(RotationWithWorker, ASlowFeedKeepsTheStepsAndColoursAndNothingMovesWhileItLoads) {
+    addSlowFeed("A", item("one", "first"));
+    addFeed("B", "○", "");
+    choices.main = 1;
+    startWithWelcome();
+    runLines(1);
+    for (int i = 0; i < 2000 && !workerRotation.loading(); ++i)
+        tick();
+    ASSERT_TRUE(workerRotation.loading());
+    EXPECT_EQ(state.feedIndex, 0);
+    EXPECT_FALSE(sign.ShowActive());
+
+    // Every command that moves the rotation waits for the feed; no second load starts.
+    workerRotation.N9Click();
+    workerRotation.N13Click();
+    workerRotation.PreviousFeed();
+    workerRotation.showFeedNow(1);
+    runColumns(100);
+    EXPECT_EQ(state.feedIndex, 0);
+    EXPECT_EQ(state.articleIndex, 0);
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_EQ(view.caption, "");
+
+    runLinesWithEvents(5);
+    const std::vector<ShownLine> expected{
+        {"welcome", kArticle}, {"【 A 】", kTitle},
+        {"●one", kArticle},    {"　　［  first  ］", kDescription},
+        {"【 B 】", kTitle},
+    };
+    EXPECT_EQ(std::vector<ShownLine>(shown.begin(), shown.begin() + 5), expected);
+    EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST_F(RotationWithWorker, AFailedDownloadStillShowsTheFailureLine) {
+    feeds.append({"gone", server.url("/missing"), cp932::fromUtf8("○")});
+    addFeed("B", "○", "");
+    startWithWelcome();
+    runLinesWithEvents(3);
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{"welcome", "****読み込み失敗****", "【 B 】"}));
+    EXPECT_EQ(shown[1].colour, kTitle);
+}
+
+TEST(DownloadWorker, EndingDuringATransferAbortsItAtOnceAndDropsTheResult) {
+    LocalHttpServer server;
+    LocalHttpServer::Response silent;
+    silent.behaviour = LocalHttpServer::Response::Behaviour::NeverAnswer;
+    server.route("/silent", silent);
+    const FeedDownloader downloader;
+    bool answered = false;
+    std::chrono::steady_clock::time_point ending;
+    {
+        DownloadWorker worker(downloader);
+        ASSERT_TRUE(
+            worker.fetch(server.url("/silent"), [&](bool, std::string) { answered = true; }));
+        EXPECT_FALSE(worker.fetch(server.url("/silent"), [](bool, std::string) {}));
+        for (int i = 0; i < 200 && server.requests().empty(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(worker.running());
+        ending = std::chrono::steady_clock::now();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(answered);
+    // Far below the transfer's own time-outs (15 s to connect, 60 s in all).
+    EXPECT_LT(std::chrono::steady_clock::now() - ending, std::chrono::seconds(1));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/FeedList.h"
 #include "articles/TForm3.h"
+#include "feed/FeedRotation.h"
 #include "options/TForm2.h"
 #include "reader/TForm5.h"
 #include "support/Crlf.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMenu>
 #include <gtest/gtest.h>
 #include <memory>
@@ -73,6 +75,14 @@ protected:
     }
 
     static void processEvents() { QCoreApplication::processEvents(); }
+
+    // Feeds download on a worker thread; their results arrive through the event loop.
+    void waitForLoad() const {
+        QDeadlineTimer deadline(10'000);
+        while (ticker().rotation()->loading() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_FALSE(ticker().rotation()->loading());
+    }
 
     TempDir dir;
     ModalBoxCatcher boxes;

@@ -75,6 +75,7 @@ TEST_F(TickerMenu, OnceAFeedIsComposedTheMenuOpens) {
     ASSERT_FALSE(rightClickOpensTheMenu());
 
     ticker().rotation()->showFeedNow(0);
+    waitForLoad();
     ASSERT_TRUE(ticker().menuReady());
     EXPECT_TRUE(rightClickOpensTheMenu());
 }

@@ -1,0 +1,14 @@
+#include "feed/DirectFetch.h"
+
+#include "feed/FeedDownloader.h"
+
+bool DirectFetch::fetch(const std::string& uri, Done done) {
+    if (running_)
+        return false;
+    running_ = true;
+    std::string body;
+    const bool downloaded = downloader_.DownloadToStream(body, uri);
+    running_ = false;
+    done(downloaded, std::move(body));
+    return true;
+}

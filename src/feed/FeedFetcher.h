@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Runs feed downloads for the rotation, one at a time. `done` runs on the thread that asked,
+// with the download's result and the body; it may start the next download.
+class FeedFetcher {
+public:
+    using Done = std::function<void(bool downloaded, std::string body)>;
+
+    virtual ~FeedFetcher() = default;
+
+    // False, and `done` is dropped, while another download runs.
+    virtual bool fetch(const std::string& uri, Done done) = 0;
+    virtual bool running() const = 0;
+};
