@@ -30,6 +30,7 @@ void StartupSequence::run(const std::string& feedListPath, const std::function<v
     stores_.Memo2.clear();
     stores_.Memo3.clear();
     stores_.Memo4.clear();
+    stores_.sourceUri.clear();
     state_.articleIndex = 0;
 
     const std::string welcome =

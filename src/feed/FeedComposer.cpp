@@ -29,6 +29,7 @@ FeedComposer::FeedComposer(LineStores& stores, FeedView& view) : stores_(stores)
 
 void FeedComposer::ComposeFeed(std::string_view feedTitle, std::string_view feedUri) {
     extractRecords();
+    stores_.sourceUri = feedUri;
     showFeed(feedTitle, feedUri);
     stores_.Memo1.clear();
     stores_.Memo5.clear();

@@ -19,6 +19,9 @@ struct LineStores {
     LineStore Memo3; // links, as in the feed, " " when missing
     LineStore Memo4; // cleaned descriptions, " " when missing
     LineStore Memo5; // scratch for cleaning a description
+    // The address of the feed the records were composed from; empty for the welcome line.
+    // Links are judged by where they came from.
+    std::string sourceUri;
 
     std::size_t recordCount() const { return Memo2.count(); }
     ArticleRecord record(std::size_t i) const {

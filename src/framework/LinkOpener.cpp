@@ -39,16 +39,27 @@ std::string LinkOpener::decodeEntities(std::string_view text) {
     return result;
 }
 
-bool LinkOpener::isOpenable(const QUrl& url) {
+namespace {
+
+bool isWeb(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
-    return url.isValid() && (scheme == "http" || scheme == "https" || scheme == "file");
+    return scheme == "http" || scheme == "https";
 }
 
-LinkOpener::Result LinkOpener::open(std::string_view cp932Link,
-                                    std::string_view cp932Program) const {
+} // namespace
+
+bool LinkOpener::isOpenable(const QUrl& url, bool fromWeb) {
+    if (!url.isValid())
+        return false;
+    return isWeb(url) || (!fromWeb && url.scheme().toLower() == "file");
+}
+
+LinkOpener::Result LinkOpener::open(std::string_view cp932Link, std::string_view cp932Program,
+                                    std::string_view cp932FeedUri) const {
     const QString link = cp932::toQString(decodeEntities(cp932Link)).trimmed();
     const QUrl url(link, QUrl::TolerantMode);
-    if (!isOpenable(url))
+    const QUrl feed(cp932::toQString(cp932FeedUri).trimmed(), QUrl::TolerantMode);
+    if (!isOpenable(url, isWeb(feed)))
         return Result::Refused;
     if (cp932Program.empty()) {
         openUrl_(url);

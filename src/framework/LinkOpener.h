@@ -8,7 +8,8 @@
 
 // Opens an article's link: with the user's chosen program when one is set, else with the
 // desktop's handler. Links come from feeds, so only http, https and file links are opened,
-// and a program gets the link as its one argument, never through a shell.
+// and a program gets the link as its one argument, never through a shell. A feed fetched
+// from the web may name only web pages: its file links could open any local file.
 class LinkOpener {
 public:
     enum class Result { Opened, Refused, ProgramFailed };
@@ -20,12 +21,14 @@ public:
     LinkOpener(OpenUrl openUrl, StartProgram startProgram);
 
     // ProgramFailed: the program could not be started and the link was opened with the
-    // desktop's handler instead; the caller tells the user.
-    Result open(std::string_view cp932Link, std::string_view cp932Program) const;
+    // desktop's handler instead; the caller tells the user. `cp932FeedUri` is the address of
+    // the feed the link comes from, empty for the program's own links.
+    Result open(std::string_view cp932Link, std::string_view cp932Program,
+                std::string_view cp932FeedUri = {}) const;
 
     // The five XML entities of a link decoded in one pass ("&amp;lt;" gives "&lt;").
     static std::string decodeEntities(std::string_view text);
-    static bool isOpenable(const QUrl& url);
+    static bool isOpenable(const QUrl& url, bool fromWeb = false);
 
 private:
     OpenUrl openUrl_;

@@ -371,7 +371,8 @@ void TForm1::LightStr1DblClick() {
     if (!rotation_)
         return;
     const std::string program = options_ ? options_->browserProgram() : std::string();
-    if (LinkOpener().open(rotation_->currentLink(), program) == LinkOpener::Result::ProgramFailed)
+    if (LinkOpener().open(rotation_->currentLink(), program, stores_.sourceUri) ==
+        LinkOpener::Result::ProgramFailed)
         messagebox::warning(this, cp932::fromQString(kProgramFailed));
 }
 

@@ -18,10 +18,16 @@ def cp932(text):
 
 
 class FeedServer:
-    """Serves a dictionary of path -> bytes on 127.0.0.1 at an ephemeral port."""
+    """Serves a dictionary of path -> bytes on 127.0.0.1 at an ephemeral port. A path in
+    `delays` answers that many seconds after its request arrived; `requested[path]` is set
+    when a request for it arrives."""
 
-    def __init__(self, documents):
+    def __init__(self, documents, delays=None):
         documents = dict(documents)
+        delays = dict(delays or {})
+        self.requested = {path: threading.Event() for path in documents}
+
+        requested = self.requested
 
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
@@ -29,11 +35,16 @@ class FeedServer:
                 if body is None:
                     self.send_error(404)
                     return
-                self.send_response(200)
-                self.send_header("Content-Type", "application/rss+xml; charset=utf-8")
-                self.send_header("Content-Length", str(len(body)))
-                self.end_headers()
-                self.wfile.write(body)
+                requested[self.path].set()
+                time.sleep(delays.get(self.path, 0))
+                try:
+                    self.send_response(200)
+                    self.send_header("Content-Type", "application/rss+xml; charset=utf-8")
+                    self.send_header("Content-Length", str(len(body)))
+                    self.end_headers()
+                    self.wfile.write(body)
+                except (BrokenPipeError, ConnectionResetError):
+                    pass  # the client gave up waiting
 
             def log_message(self, *args):
                 pass

@@ -35,6 +35,8 @@ TEST_F(FeedComposerTest, FillsOneRecordPerTitle) {
     EXPECT_EQ(linesOf(stores.Memo4), (Lines{"About", " "}));
     EXPECT_EQ(stores.recordCount(), 2u);
     EXPECT_EQ(stores.record(1).title, "One &amp; two");
+    // Links are opened by the rules of where the feed came from.
+    EXPECT_EQ(stores.sourceUri, "http://example.com/rss");
     // Scratch stores are empty afterwards.
     EXPECT_TRUE(stores.Memo1.empty());
     EXPECT_TRUE(stores.Memo5.empty());

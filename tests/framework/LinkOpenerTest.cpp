@@ -62,3 +62,20 @@ TEST(LinkOpener, FallsBackToTheDesktopHandlerWhenTheProgramFails) {
               LinkOpener::Result::ProgramFailed);
     EXPECT_EQ(recorder.opened.size(), 1);
 }
+
+TEST(LinkOpener, AFeedFromTheWebOpensOnlyWebLinks) {
+    Recorder recorder;
+    const LinkOpener opener = recorder.opener();
+    for (const char* feed : {"http://news.example/rss", "HTTPS://news.example/rss"}) {
+        EXPECT_EQ(opener.open("file:///home/user/.bashrc", "", feed), LinkOpener::Result::Refused);
+        EXPECT_EQ(opener.open("FILE:///usr/share/applications/x.desktop", "/usr/bin/firefox", feed),
+                  LinkOpener::Result::Refused);
+        EXPECT_EQ(opener.open("https://news.example/1", "", feed), LinkOpener::Result::Opened);
+    }
+    // A feed read from a local file, and the program's own links, may open local pages.
+    EXPECT_EQ(opener.open("file:///tmp/a.html", "", "file:///home/user/feed.xml"),
+              LinkOpener::Result::Opened);
+    EXPECT_EQ(opener.open("file:///tmp/a.html", "", ""), LinkOpener::Result::Opened);
+    EXPECT_EQ(recorder.opened.size(), 4);
+    EXPECT_TRUE(recorder.started.isEmpty());
+}
