@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything with tests, runs every test through ctest, then runs the unit tests
-# again under the address and undefined-behaviour sanitizers.
+# again under the address and undefined-behaviour sanitizers, and runs the parsers' fuzzers over
+# their seed corpora.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +20,10 @@ cmake --build build-asan -j "$jobs"
 # Qt and fontconfig keep caches alive until exit; leak reports from them are noise.
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The parsers' fuzzers, built apart with clang, run over their seed corpora once (seconds);
+# scripts/fuzz.sh fuzzes them for longer.
+cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+cmake --build build-fuzz -j "$jobs"
+ctest --test-dir build-fuzz --output-on-failure -j "$jobs"

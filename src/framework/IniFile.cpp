@@ -51,6 +51,18 @@ std::string valueOf(std::string_view line) {
     return std::string(value.substr(0, cp932::cutLength(value, IniFile::kMaxValueBytes)));
 }
 
+// Reading trims blanks and removes one pair of enclosing quotes, so a value that starts or
+// ends with a blank or is itself quoted is written inside quotes: it reads back as written
+// instead of losing a layer at every save.
+std::string storedValue(std::string_view value) {
+    std::string text = textlines::oneLine(value);
+    const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+                        text.back() == text.front();
+    if (!text.empty() && (isBlank(text.front()) || isBlank(text.back()) || quoted))
+        return '"' + text + '"';
+    return text;
+}
+
 } // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
@@ -83,7 +95,7 @@ std::string IniFile::read(std::string_view section, std::string_view key,
 void IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
     std::string entry(key);
     entry += '=';
-    entry += textlines::oneLine(value);
+    entry += storedValue(value);
 
     const std::size_t header = findSection(section);
     if (header == npos) {

@@ -32,7 +32,8 @@ public:
 
     // Replaces the key's value in place, else appends the key at the end of its section,
     // else appends the section at the end of the file. Line breaks in the value become
-    // blanks, so one value never turns into several lines.
+    // blanks, so one value never turns into several lines; a value that reading would trim
+    // or unquote is written in quotes, so that it reads back unchanged.
     void write(std::string_view section, std::string_view key, std::string_view value);
 
     // Writes the file (creating it when missing). On failure the message

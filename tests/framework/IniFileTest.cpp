@@ -106,6 +106,25 @@ TEST(IniFileWrite, CreatesAMissingFileAndTurnsLineBreaksIntoBlanks) {
     EXPECT_EQ(dir.read("new.ini"), "[s]\r\nk=line one  [evil] x=1\r\nj=2\r\n");
 }
 
+TEST(IniFileWrite, ValuesThatReadingWouldTrimOrUnquoteReadBackAsWritten) {
+    TempDir dir;
+    dir.write("t.ini", "[s]\r\nk=\"\"twice\"\"\r\n");
+    IniFile ini(dir.file("t.ini"));
+    // A value read from the file and saved again must not lose a pair of quotes each time.
+    ini.write("s", "k", ini.read("s", "k", ""));
+    const std::vector<std::string> values = {" lead", "trail\n", "'single'", "\"", "plain", ""};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        ini.write("s", "v" + std::to_string(i), values[i]);
+    ASSERT_TRUE(ini.save().ok());
+    EXPECT_EQ(dir.read("t.ini"), "[s]\r\nk=\"\"twice\"\"\r\nv0=\" lead\"\r\nv1=\"trail \"\r\n"
+                                 "v2=\"'single'\"\r\nv3=\"\r\nv4=plain\r\nv5=\r\n");
+    IniFile again(dir.file("t.ini"));
+    EXPECT_EQ(again.read("s", "k", ""), "\"twice\"");
+    EXPECT_EQ(again.read("s", "v0", ""), " lead");
+    EXPECT_EQ(again.read("s", "v1", ""), "trail ");
+    EXPECT_EQ(again.read("s", "v2", ""), "'single'");
+}
+
 TEST(IniFileWrite, AddsTheMissingLineEndBeforeAppending) {
     TempDir dir;
     dir.write("t.ini", "[s]\nk=1");

@@ -1,0 +1,80 @@
+// The feed pipeline from the downloaded bytes to the records the ticker shows, and the JSON
+// report of glowtape-feed over them.
+
+#include "FuzzSupport.h"
+
+#include "feed/FeedComposer.h"
+#include "feed/FeedReport.h"
+#include "feed/FeedText.h"
+#include "feed/LineStores.h"
+#include "feed/NullFeedView.h"
+#include "framework/Cp932.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdint>
+#include <string_view>
+
+using fuzzsupport::check;
+
+namespace {
+
+// Occurrences of a lower-case ASCII pattern once line breaks are gone (as normalising
+// removes them), letters compared without regard to case, as the composer compares tags.
+std::size_t occurrences(std::string_view text, std::string_view pattern) {
+    std::string lowered;
+    lowered.reserve(text.size());
+    for (char c : text) {
+        if (c == '\r' || c == '\n')
+            continue;
+        lowered += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    std::size_t count = 0;
+    for (std::size_t at = lowered.find(pattern); at != std::string::npos;
+         at = lowered.find(pattern, at + 1))
+        ++count;
+    return count;
+}
+
+bool endsInsideCharacter(std::string_view text) {
+    return cp932::cutLength(text, text.size()) != text.size();
+}
+
+void checkField(std::string_view field) {
+    check(field.size() <= LineStore::readLimit, "a record field fits the line store's limit");
+    check(field.find_first_of("\r\n") == std::string_view::npos, "a record field is one line");
+    check(!endsInsideCharacter(field), "a record field never ends inside a character");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view body(reinterpret_cast<const char*>(data), size);
+
+    LineStores stores;
+    NullFeedView view;
+    stores.Memo1.setSplitBefore(normaliseFeedText(body), '<');
+    FeedComposer(stores, view).ComposeFeed("feed", "http://127.0.0.1/feed.xml");
+
+    const std::size_t records = stores.recordCount();
+    check(stores.Memo3.count() == records && stores.Memo4.count() == records,
+          "every record has a link and a description");
+    check(records <= occurrences(body, "<title>"), "each record comes from a title tag");
+    check(stores.Memo1.empty() && stores.Memo5.empty(), "the scratch stores are emptied");
+    for (std::size_t i = 0; i < records; ++i) {
+        const ArticleRecord record = stores.record(i);
+        checkField(record.title);
+        checkField(record.link);
+        checkField(record.description);
+    }
+
+    const std::string report = feedreport::asJson(true, stores);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(
+        QByteArray::fromRawData(report.data(), static_cast<qsizetype>(report.size())), &error);
+    check(error.error == QJsonParseError::NoError, "the JSON report parses");
+    check(document.object().value("records").toArray().size() == static_cast<qsizetype>(records),
+          "the JSON report holds every record");
+    return 0;
+}
