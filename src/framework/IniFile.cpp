@@ -58,8 +58,10 @@ std::string storedValue(std::string_view value) {
     std::string text = textlines::oneLine(value);
     const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
                         text.back() == text.front();
-    if (!text.empty() && (isBlank(text.front()) || isBlank(text.back()) || quoted))
-        return '"' + text + '"';
+    if (!text.empty() && (isBlank(text.front()) || isBlank(text.back()) || quoted)) {
+        text.insert(0, 1, '"');
+        text.push_back('"');
+    }
     return text;
 }
 
