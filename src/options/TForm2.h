@@ -6,19 +6,20 @@
 #include <array>
 #include <string>
 
+class AboutPage;
+class AppearancePage;
 class FeedList;
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
+class FeedManagerPage;
+class PositionPage;
 class QListWidget;
-class QRadioButton;
 class QTreeView;
 class SettingsReader;
 class TForm1;
 struct GlowtapeSettings;
 
-// The options dialog "各種設定": a category list and seven pages. It holds the feed list's
-// view and the options that other windows read, and its creation starts the show.
+// The options dialog "各種設定": a category list and seven pages, one class each. It holds
+// the feed list's view and the options that other windows read, and its creation starts the
+// show.
 class TForm2 : public QWidget, public LineChoices {
     Q_OBJECT
 public:
@@ -34,7 +35,8 @@ public:
     void setVerticalCaptions(bool vertical);
     void collectSettings(GlowtapeSettings& settings) const;
 
-    QTreeView* newsList() const { return NewsList; }
+    QTreeView* newsList() const;
+    FeedManagerPage* feedManager() const { return feedManager_; }
     QListWidget* categories() const { return ListBox1; }
     QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
 
@@ -43,30 +45,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildPages();
-    QWidget* buildAppearancePage();
-    QWidget* buildPositionPage();
-    QWidget* buildFeedPage();
-    QWidget* buildAboutPage();
+    void buildPages(FeedList& feeds);
     void FormCreate(const SettingsReader& reader);
 
     TForm1& ticker_;
     QWidget* MainPanel = nullptr;
     QListWidget* ListBox1 = nullptr;
     std::array<QWidget*, 7> pages_{};
-    QTreeView* NewsList = nullptr;
-    QLineEdit* UrlEXE = nullptr;
-    QLineEdit* DefUri = nullptr;
-    QCheckBox* OP2 = nullptr;
-    QCheckBox* OP4 = nullptr;
-    QRadioButton* OP7a = nullptr;
-    QRadioButton* OP7b = nullptr;
-    QCheckBox* OP11a = nullptr;
-    QCheckBox* OP11b = nullptr;
-    QCheckBox* OP12 = nullptr;
-    QCheckBox* OP13 = nullptr;
-    QRadioButton* DecTop = nullptr;
-    QRadioButton* DecBottom = nullptr;
-    QComboBox* MainListBox = nullptr;
-    QComboBox* DecListBox = nullptr;
+    AppearancePage* appearance_ = nullptr;
+    PositionPage* position_ = nullptr;
+    FeedManagerPage* feedManager_ = nullptr;
 };

@@ -1,0 +1,119 @@
+#include "options/PositionPage.h"
+
+#include "app/SettingKeys.h"
+#include "app/SettingsReader.h"
+#include "framework/Cp932.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
+    auto* layout = new QVBoxLayout(this);
+    auto* browser = new QFormLayout;
+    UrlEXE = new QLineEdit(this);
+    browser->addRow(QStringLiteral("ブラウザ"), UrlEXE);
+    layout->addLayout(browser);
+    auto* note = new QLabel(
+        QStringLiteral("（電光掲示板をダブルクリックした際に記事を表示するブラウザを変更できます。"
+                       "無記入の場合標準のブラウザが起動します）"),
+        this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    auto* reader = new QGroupBox(QStringLiteral("ニュースリーダー"), this);
+    auto* readerLayout = new QFormLayout(reader);
+    DefUri = new QLineEdit(QStringLiteral("http://"), reader);
+    readerLayout->addRow(QStringLiteral("ホームURI"), DefUri);
+    OP13 = new QCheckBox(QStringLiteral("表示する時にホームを表示"), reader);
+    OP12 = new QCheckBox(QStringLiteral("表示する時に記事を表示"), reader);
+    OP2 = new QCheckBox(QStringLiteral("表示する時、横幅最大化で表示"), reader);
+    for (QCheckBox* box : {OP13, OP12, OP2})
+        readerLayout->addRow(box);
+    layout->addWidget(reader);
+    connect(DefUri, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            DefUri->setText(QStringLiteral("http://"));
+    });
+
+    auto* readerPlace = new QGroupBox(QStringLiteral("ニュースリーダー表示位置"), this);
+    auto* readerPlaceLayout = new QVBoxLayout(readerPlace);
+    OP11a = new QCheckBox(readerPlace);
+    OP11b = new QCheckBox(readerPlace);
+    readerPlaceLayout->addWidget(OP11a);
+    readerPlaceLayout->addWidget(OP11b);
+    layout->addWidget(readerPlace);
+    // The two places exclude each other; both may be unchecked.
+    connect(OP11a, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            OP11b->setChecked(false);
+    });
+    connect(OP11b, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            OP11a->setChecked(false);
+    });
+
+    auto* dock = new QGroupBox(QStringLiteral("常に表示の位置"), this);
+    auto* dockLayout = new QVBoxLayout(dock);
+    OP7a = new QRadioButton(dock);
+    OP7b = new QRadioButton(dock);
+    dockLayout->addWidget(OP7a);
+    dockLayout->addWidget(OP7b);
+    layout->addWidget(dock);
+    // The reader opens on the side of the sign away from the edge the sign docks to.
+    connect(OP7a, &QRadioButton::clicked, this, [this] {
+        if (OP11a->isChecked() || OP11b->isChecked())
+            OP11b->setChecked(true);
+        OP7b->setChecked(false);
+    });
+    connect(OP7b, &QRadioButton::clicked, this, [this] {
+        if (OP11a->isChecked() || OP11b->isChecked())
+            OP11a->setChecked(true);
+        OP7a->setChecked(false);
+    });
+    layout->addStretch();
+    setVerticalCaptions(false);
+}
+
+void PositionPage::load(const SettingsReader& reader) {
+    using namespace settings;
+    UrlEXE->setText(cp932::toQString(reader.text(option::urlEXE)));
+    DefUri->setText(cp932::toQString(reader.text(option::DefUri)));
+    OP2->setChecked(reader.is(option::OP2, flag::True));
+    OP7a->setChecked(reader.is(option::OP7, flag::Up));
+    OP7b->setChecked(reader.is(option::OP7, flag::Down));
+    OP11a->setChecked(reader.is(option::OP11, flag::Up));
+    OP11b->setChecked(reader.is(option::OP11, flag::Down));
+    OP12->setChecked(reader.is(option::OP12, flag::True));
+    OP13->setChecked(reader.is(option::OP13, flag::True));
+}
+
+std::string PositionPage::browserProgram() const {
+    return cp932::fromQString(UrlEXE->text());
+}
+
+void PositionPage::setVerticalCaptions(bool vertical) {
+    OP7a->setText(vertical ? QStringLiteral("画面左部にて表示")
+                           : QStringLiteral("画面上部にて表示"));
+    OP7b->setText(vertical ? QStringLiteral("画面右部にて表示")
+                           : QStringLiteral("画面下部にて表示"));
+    OP11a->setText(vertical ? QStringLiteral("電光掲示板の真左に表示する")
+                            : QStringLiteral("電光掲示板の真上に表示する"));
+    OP11b->setText(vertical ? QStringLiteral("電光掲示板の真右に表示する")
+                            : QStringLiteral("電光掲示板の真下に表示する"));
+}
+
+void PositionPage::collectSettings(GlowtapeSettings& settings) const {
+    settings.browserProgram = cp932::fromQString(UrlEXE->text());
+    settings.homeAddress = cp932::fromQString(DefUri->text());
+    settings.readerFullWidth = OP2->isChecked();
+    settings.dockAtTop = OP7a->isChecked();
+    settings.readerPlacement = OP11a->isChecked()   ? ReaderPlacement::Above
+                               : OP11b->isChecked() ? ReaderPlacement::Below
+                                                    : ReaderPlacement::NotPlaced;
+    settings.showCurrentArticle = OP12->isChecked();
+    settings.showHomeAddress = OP13->isChecked();
+}
