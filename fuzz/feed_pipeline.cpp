@@ -3,7 +3,9 @@
 
 #include "FuzzSupport.h"
 
+#include "feed/AtomRewriter.h"
 #include "feed/FeedComposer.h"
+#include "feed/FeedEncoding.h"
 #include "feed/FeedReport.h"
 #include "feed/FeedText.h"
 #include "feed/LineStores.h"
@@ -60,7 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t records = stores.recordCount();
     check(stores.Memo3.count() == records && stores.Memo4.count() == records,
           "every record has a link and a description");
-    check(records <= occurrences(body, "<title>"), "each record comes from a title tag");
+    // The line rules make one record per title tag; Atom and other encodings read otherwise.
+    if (!hasAtomRoot(body) && FeedEncoding::of(body, {}).isUtf8())
+        check(records <= occurrences(body, "<title>"), "each record comes from a title tag");
     check(stores.Memo1.empty() && stores.Memo5.empty(), "the scratch stores are emptied");
     for (std::size_t i = 0; i < records; ++i) {
         const ArticleRecord record = stores.record(i);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libcurl4-openssl-dev libx11-dev
+    qt6-base-dev libcurl4-openssl-dev libx11-dev zlib1g-dev
     libgtest-dev libgmock-dev
     xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick
     fonts-ipafont-gothic fonts-noto-cjk

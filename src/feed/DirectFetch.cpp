@@ -7,8 +7,9 @@ bool DirectFetch::fetch(const std::string& uri, Done done) {
         return false;
     running_ = true;
     std::string body;
-    const bool downloaded = downloader_.DownloadToStream(body, uri);
+    std::string contentType;
+    const bool downloaded = downloader_.DownloadToStream(body, contentType, uri);
     running_ = false;
-    done(downloaded, std::move(body));
+    done(downloaded, std::move(body), std::move(contentType));
     return true;
 }

@@ -39,22 +39,24 @@ void DownloadWorker::work() {
             pending_.reset();
         }
         std::string body;
-        const bool downloaded = downloader_.DownloadToStream(body, uri, &abort_);
+        std::string contentType;
+        const bool downloaded = downloader_.DownloadToStream(body, contentType, uri, &abort_);
         if (abort_)
             return;
         // Queued to this object: dropped with it when the program ends first.
         QMetaObject::invokeMethod(
             this,
-            [this, downloaded, body = std::move(body)]() mutable {
-                finish(downloaded, std::move(body));
+            [this, downloaded, body = std::move(body),
+             contentType = std::move(contentType)]() mutable {
+                finish(downloaded, std::move(body), std::move(contentType));
             },
             Qt::QueuedConnection);
     }
 }
 
-void DownloadWorker::finish(bool downloaded, std::string body) {
+void DownloadWorker::finish(bool downloaded, std::string body, std::string contentType) {
     const Done done = std::move(done_);
     done_ = nullptr;
     if (done)
-        done(downloaded, std::move(body));
+        done(downloaded, std::move(body), std::move(contentType));
 }

@@ -2,6 +2,8 @@
 
 #include <curl/curl.h>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -77,32 +79,67 @@ CURLcode perform(CURL* handle, const std::atomic<bool>* abort) {
     return result;
 }
 
+bool appendHeader(HeaderList& headers, const std::string& header) {
+    curl_slist* extended = curl_slist_append(headers.get(), header.c_str());
+    if (!extended)
+        return false;
+    headers.release();
+    headers.reset(extended);
+    return true;
+}
+
+// A header of the last answer (after redirects), or the empty text.
+std::string answerHeader(CURL* handle, const char* name) {
+    curl_header* header = nullptr;
+    if (curl_easy_header(handle, name, 0, CURLH_HEADER, -1, &header) != CURLHE_OK || !header)
+        return {};
+    return header->value;
+}
+
+// A validator goes back to the server on one header line, nothing else with it.
+bool fitsOneLine(const std::string& value) {
+    return value.find_first_of("\r\n") == std::string::npos;
+}
+
 } // namespace
 
-FeedDownloader::FeedDownloader(DownloadLimits limits) : limits_(limits) {}
+FeedDownloader::FeedDownloader(DownloadLimits limits)
+    : limits_(limits), kept_(limits.maxKeptBody, limits.maxKeptTotal) {}
 
 bool FeedDownloader::DownloadToStream(std::string& stream, const std::string& uri,
                                       const std::atomic<bool>* abort) const {
+    std::string contentType;
+    return DownloadToStream(stream, contentType, uri, abort);
+}
+
+bool FeedDownloader::DownloadToStream(std::string& stream, std::string& contentType,
+                                      const std::string& uri,
+                                      const std::atomic<bool>* abort) const {
     ensureCurlInitialised();
     stream.clear();
+    contentType.clear();
     EasyHandle curl(curl_easy_init(), &curl_easy_cleanup);
     if (!curl)
         return false;
 
+    // The no-cache headers stay with the validators, so that a proxy revalidates too.
     HeaderList headers(nullptr, &curl_slist_free_all);
-    for (const char* header : {"Cache-Control: no-cache", "Pragma: no-cache"}) {
-        curl_slist* extended = curl_slist_append(headers.get(), header);
-        if (!extended)
+    std::vector<std::string> lines{"Cache-Control: no-cache", "Pragma: no-cache"};
+    const std::optional<KeptBodies::Answer> kept = kept_.find(uri);
+    if (kept && !kept->etag.empty() && fitsOneLine(kept->etag))
+        lines.push_back("If-None-Match: " + kept->etag);
+    if (kept && !kept->lastModified.empty() && fitsOneLine(kept->lastModified))
+        lines.push_back("If-Modified-Since: " + kept->lastModified);
+    for (const std::string& line : lines)
+        if (!appendHeader(headers, line))
             return false;
-        headers.release();
-        headers.reset(extended);
-    }
 
     Sink sink{&stream, limits_.maxBytes};
     CURL* handle = curl.get();
     curl_easy_setopt(handle, CURLOPT_URL, uri.c_str());
     curl_easy_setopt(handle, CURLOPT_USERAGENT, userAgent);
     curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
+    curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, ""); // every coding libcurl decodes
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https,file");
     curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
@@ -125,7 +162,24 @@ bool FeedDownloader::DownloadToStream(std::string& stream, const std::string& ur
     bool ok = false;
     if (result == CURLE_OK || (cutShort(result) && (sink.capped || result != CURLE_WRITE_ERROR)))
         ok = isHttp ? status > 0 && status < 400 : result == CURLE_OK || sink.capped;
-    if (!ok)
+    if (!ok) {
         stream.clear();
-    return ok;
+        return false;
+    }
+
+    const char* type = nullptr;
+    curl_easy_getinfo(handle, CURLINFO_CONTENT_TYPE, &type);
+    contentType = type ? type : "";
+    if (!isHttp)
+        return true;
+    if (status == 304 && kept) {
+        stream = kept->body;
+        contentType = kept->contentType;
+    } else if (status == 200 && result == CURLE_OK && stream.size() <= limits_.maxKeptBody) {
+        kept_.keep(uri, {answerHeader(handle, "ETag"), answerHeader(handle, "Last-Modified"),
+                         contentType, stream});
+    } else if (status == 200) {
+        kept_.forget(uri); // a body cut short is never the one to reuse
+    }
+    return true;
 }

@@ -4,10 +4,11 @@
 #include <string>
 
 // Runs feed downloads for the rotation, one at a time. `done` runs on the thread that asked,
-// with the download's result and the body; it may start the next download.
+// with the download's result, the body and the answer's Content-Type; it may start the next
+// download.
 class FeedFetcher {
 public:
-    using Done = std::function<void(bool downloaded, std::string body)>;
+    using Done = std::function<void(bool downloaded, std::string body, std::string contentType)>;
 
     virtual ~FeedFetcher() = default;
 

@@ -45,11 +45,12 @@ void FeedLoader::LoadFeedText(const std::string& uri, FeedFetcher& fetcher,
     }
     state_.busy = true;
     const bool started =
-        fetcher.fetch(uri, [this, loaded](bool downloaded, const std::string& body) {
+        fetcher.fetch(uri, [this, uri, loaded](bool downloaded, const std::string& body,
+                                               const std::string& contentType) {
             bool result = false;
             {
                 const BusyScope busy(state_.busy);
-                result = store(downloaded, body);
+                result = store(downloaded, body, contentType, uri);
             }
             loaded(result);
         });
@@ -57,10 +58,11 @@ void FeedLoader::LoadFeedText(const std::string& uri, FeedFetcher& fetcher,
         state_.busy = false;
 }
 
-bool FeedLoader::store(bool downloaded, const std::string& body) {
+bool FeedLoader::store(bool downloaded, const std::string& body, const std::string& contentType,
+                       const std::string& uri) {
     stores_.Memo1.clear();
     if (downloaded) {
-        stores_.Memo1.setSplitBefore(normaliseFeedText(body), '<');
+        stores_.Memo1.setSplitBefore(normaliseFeedText(body, contentType, uri), '<');
         return true;
     }
     stores_.Memo1.setLines({"<title>" + std::string(headline::loadFailed)});

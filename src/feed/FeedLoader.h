@@ -28,7 +28,8 @@ public:
                       std::function<void(bool downloaded)> loaded);
 
 private:
-    bool store(bool downloaded, const std::string& body);
+    bool store(bool downloaded, const std::string& body, const std::string& contentType,
+               const std::string& uri);
 
     LineStores& stores_;
     RotationState& state_;

@@ -1,78 +1,154 @@
 #include "feed/FeedText.h"
 
+#include "feed/AtomRewriter.h"
 #include "feed/Cp932Encoder.h"
+#include "feed/FeedEncoding.h"
 #include "feed/Utf8Decoder.h"
+
+#include <QString>
 
 namespace {
 
-constexpr std::string_view cdataOpen = "<![CDATA[";
-constexpr std::string_view cdataClose = "]]>";
+template <typename Char> struct Cdata;
+template <> struct Cdata<char> {
+    static constexpr std::string_view open = "<![CDATA[";
+    static constexpr std::string_view close = "]]>";
+};
+template <> struct Cdata<char16_t> {
+    static constexpr std::u16string_view open = u"<![CDATA[";
+    static constexpr std::u16string_view close = u"]]>";
+};
 
-// Writes each "<![CDATA[ ... ]]>" as the escaped text an XML writer would give for its
-// content, so that a title or description in CDATA reads like its escaped twin. An
-// unterminated section is left as it is. Only ASCII bytes change, so well-formed UTF-8
-// stays well-formed.
-std::string unwrapCdata(std::string_view text) {
+// Encodes decoded text to code page 932 without CR and LF. Each "<![CDATA[ ... ]]>" is
+// written as the escaped text an XML writer would give for its content, so that a title or
+// description in CDATA reads like its escaped twin; an unterminated section stays as it
+// is. Each stretch is decoded on its own, so removing the markers cannot join the broken
+// halves of a character. decode(stretch, put) calls put(char16_t) per character.
+template <typename Char, typename Decode>
+std::string encodeLines(std::basic_string_view<Char> text, Decode decode) {
+    const Cp932Encoder& encoder = Cp932Encoder::instance();
     std::string result;
     result.reserve(text.size() + text.size() / 8);
+    const auto plain = [&](char16_t code) {
+        if (code != u'\r' && code != u'\n')
+            encoder.append(code, result);
+    };
+    const auto escaped = [&](char16_t code) {
+        switch (code) {
+        case u'&':
+            result += "&amp;";
+            break;
+        case u'<':
+            result += "&lt;";
+            break;
+        case u'>':
+            result += "&gt;";
+            break;
+        default:
+            plain(code);
+        }
+    };
+    using Markers = Cdata<Char>;
     std::size_t start = 0;
-    for (std::size_t found = text.find(cdataOpen); found != std::string_view::npos;
-         found = text.find(cdataOpen, start)) {
-        const std::size_t contentStart = found + cdataOpen.size();
-        const std::size_t end = text.find(cdataClose, contentStart);
+    for (std::size_t found = text.find(Markers::open); found != std::string_view::npos;
+         found = text.find(Markers::open, start)) {
+        const std::size_t contentStart = found + Markers::open.size();
+        const std::size_t end = text.find(Markers::close, contentStart);
         if (end == std::string_view::npos)
             break;
-        result.append(text, start, found - start);
-        for (std::size_t i = contentStart; i < end; ++i) {
-            switch (text[i]) {
-            case '&':
-                result += "&amp;";
-                break;
-            case '<':
-                result += "&lt;";
-                break;
-            case '>':
-                result += "&gt;";
-                break;
-            default:
-                result += text[i];
-            }
-        }
-        start = end + cdataClose.size();
+        decode(text.substr(start, found - start), plain);
+        decode(text.substr(contentStart, end - contentStart), escaped);
+        start = end + Markers::close.size();
     }
-    result.append(text, start, std::string_view::npos);
+    decode(text.substr(start), plain);
     return result;
 }
 
-// Decodes to code page 932 without CR and LF; empty when the text is not well-formed.
-std::string toCp932(std::string_view utf8) {
-    const Cp932Encoder& encoder = Cp932Encoder::instance();
-    std::string text;
-    text.reserve(utf8.size());
-    const bool wellFormed = decodeUtf8Strictly(utf8, [&](char16_t code) {
-        if (code != u'\r' && code != u'\n')
-            encoder.append(code, text);
-    });
-    if (!wellFormed)
-        return {};
-    return text;
+const auto utf8Stretch = [](std::string_view bytes, auto&& put) { decodeUtf8(bytes, put); };
+const auto utf16Stretch = [](std::u16string_view units, auto&& put) {
+    for (const char16_t unit : units)
+        put(unit);
+};
+
+// Decoded text as UTF-8 for the XML reader; a lone surrogate half becomes "?", as code
+// page 932 would show it anyway. Re-encoding UTF-8 never takes more bytes than the
+// original; a UTF-16 unit takes at most three.
+class Utf8Writer {
+public:
+    explicit Utf8Writer(std::size_t capacity) {
+        bytes_.resize(qsizetype(capacity));
+        at_ = bytes_.data();
+    }
+
+    void operator()(char16_t code) {
+        if (code < 0x80) {
+            *at_++ = static_cast<char>(code);
+        } else if (code < 0x800) {
+            *at_++ = static_cast<char>(0xC0 | (code >> 6));
+            *at_++ = static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            *at_++ = '?';
+        } else {
+            *at_++ = static_cast<char>(0xE0 | (code >> 12));
+            *at_++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            *at_++ = static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+
+    QByteArray take() {
+        bytes_.truncate(at_ - bytes_.data());
+        return std::move(bytes_);
+    }
+
+private:
+    QByteArray bytes_;
+    char* at_ = nullptr;
+};
+
+// The rewritten Atom document, or the decoded text by the line rules when it is not
+// well-formed.
+template <typename Char, typename Decode>
+std::string encodeAtom(std::basic_string_view<Char> text, Decode decode,
+                       std::string_view documentUri) {
+    QByteArray utf8;
+    {
+        Utf8Writer writer(text.size() * (sizeof(Char) == 1 ? 1 : 3));
+        decode(text, writer);
+        utf8 = writer.take();
+    }
+    if (std::optional<std::string> rewritten = rewriteAtom(utf8, documentUri))
+        return std::move(*rewritten);
+    return encodeLines(text, decode);
+}
+
+std::string asciiHead(std::u16string_view text) {
+    std::string head;
+    for (const char16_t unit : text.substr(0, atomSniffLength))
+        head += unit < 0x80 ? static_cast<char>(unit) : '?';
+    return head;
 }
 
 } // namespace
 
-std::string normaliseFeedText(std::string_view body) {
+std::string normaliseFeedText(std::string_view body, std::string_view contentType,
+                              std::string_view documentUri) {
+    const FeedEncoding encoding = FeedEncoding::of(body, contentType);
+    if (!encoding.isUtf8()) {
+        if (const std::optional<std::u16string> text =
+                decodeWithIconv(body.substr(encoding.markLength), encoding.name)) {
+            const std::u16string_view units(*text);
+            if (hasAtomRoot(asciiHead(units)))
+                return encodeAtom(units, utf16Stretch, documentUri);
+            return encodeLines(units, utf16Stretch);
+        }
+    }
+
     const std::size_t nul = body.find('\0');
     if (nul != std::string_view::npos)
         body = body.substr(0, nul);
-
-    std::string text;
-    if (body.find(cdataOpen) == std::string_view::npos) {
-        text = toCp932(body);
-    } else {
-        // Checked first, so that removing the markers cannot join broken sequences.
-        if (!decodeUtf8Strictly(body, [](char16_t) {}))
-            return {};
-        text = toCp932(unwrapCdata(body));
-    }
-    return text;
+    if (!hasAtomRoot(body))
+        return encodeLines(body, utf8Stretch);
+    if (body.starts_with("\xEF\xBB\xBF"))
+        body.remove_prefix(3);
+    return encodeAtom(body, utf8Stretch, documentUri);
 }

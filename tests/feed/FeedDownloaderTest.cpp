@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 using namespace std::chrono_literals;
 using Response = LocalHttpServer::Response;
@@ -186,4 +187,105 @@ TEST(FeedDownloader, ReadsLocalFiles) {
     EXPECT_EQ(stream, "<rss>local</rss>");
     EXPECT_FALSE(FeedDownloader().DownloadToStream(stream, "file://" + dir.file("none.xml")));
     EXPECT_TRUE(stream.empty());
+}
+
+namespace {
+
+std::string gzipped(const std::string& bytes) {
+    z_stream stream{};
+    EXPECT_EQ(deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 15 + 16, 9, Z_DEFAULT_STRATEGY),
+              Z_OK);
+    std::string out(deflateBound(&stream, bytes.size()), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+    stream.avail_in = static_cast<uInt>(bytes.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    EXPECT_EQ(deflate(&stream, Z_FINISH), Z_STREAM_END);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    return out;
+}
+
+Response withValidators(std::string body) {
+    Response response = Response::text(std::move(body));
+    response.headers = {{"Content-Type", "application/atom+xml; charset=EUC-JP"},
+                        {"ETag", "\"v1\""},
+                        {"Last-Modified", "Tue, 08 Dec 2026 05:00:00 GMT"}};
+    return response;
+}
+
+} // namespace
+
+TEST(FeedDownloader, RevalidatesAndReusesTheKeptBodyOnNotModified) {
+    LocalHttpServer server;
+    server.route("/feed", withValidators("<feed>first</feed>"));
+    const FeedDownloader downloader;
+    std::string stream;
+    std::string contentType;
+    ASSERT_TRUE(downloader.DownloadToStream(stream, contentType, server.url("/feed")));
+    EXPECT_EQ(contentType, "application/atom+xml; charset=EUC-JP");
+
+    Response notModified = Response::text("", 304);
+    notModified.headers.clear();
+    server.route("/feed", notModified);
+    ASSERT_TRUE(downloader.DownloadToStream(stream, contentType, server.url("/feed")));
+    EXPECT_EQ(stream, "<feed>first</feed>");
+    EXPECT_EQ(contentType, "application/atom+xml; charset=EUC-JP");
+
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].headers.count("if-none-match"), 0u);
+    EXPECT_EQ(requests[1].headers.at("if-none-match"), "\"v1\"");
+    EXPECT_EQ(requests[1].headers.at("if-modified-since"), "Tue, 08 Dec 2026 05:00:00 GMT");
+    EXPECT_EQ(requests[1].headers.at("cache-control"), "no-cache");
+
+    // An answer without validators ends the reuse; so does a body cut short.
+    server.route("/feed", Response::text("plain"));
+    ASSERT_TRUE(downloader.DownloadToStream(stream, server.url("/feed")));
+    ASSERT_TRUE(downloader.DownloadToStream(stream, server.url("/feed")));
+    EXPECT_EQ(server.requests()[3].headers.count("if-none-match"), 0u);
+    Response cut = withValidators("<feed>par");
+    cut.contentLength = 1000;
+    server.route("/feed", cut);
+    ASSERT_TRUE(downloader.DownloadToStream(stream, server.url("/feed")));
+    ASSERT_TRUE(downloader.DownloadToStream(stream, server.url("/feed")));
+    EXPECT_EQ(server.requests()[5].headers.count("if-none-match"), 0u);
+}
+
+TEST(FeedDownloader, KeepsNoBodyOverItsBounds) {
+    LocalHttpServer server;
+    server.route("/small", withValidators(pattern(1000)));
+    server.route("/large", withValidators(pattern(3000)));
+    DownloadLimits limits = quick();
+    limits.maxKeptBody = 2000;
+    const FeedDownloader downloader(limits);
+    std::string stream;
+    for (const char* path : {"/small", "/large", "/small", "/large"})
+        ASSERT_TRUE(downloader.DownloadToStream(stream, server.url(path))) << path;
+    const auto requests = server.requests();
+    EXPECT_EQ(requests[2].headers.count("if-none-match"), 1u);
+    EXPECT_EQ(requests[3].headers.count("if-none-match"), 0u);
+    EXPECT_EQ(FeedDownloader().limits().maxKeptBody, 4u * 1024 * 1024);
+    EXPECT_EQ(FeedDownloader().limits().maxKeptTotal, 32u * 1024 * 1024);
+}
+
+TEST(FeedDownloader, DecodesCompressedBodiesWithinTheSizeLimit) {
+    LocalHttpServer server;
+    Response compressed = Response::text(gzipped("<rss>" + pattern(20'000) + "</rss>"));
+    compressed.headers.emplace_back("Content-Encoding", "gzip");
+    server.route("/gzip", compressed);
+    // A few kilobytes that inflate to 64 MiB stop at the limit, which counts decoded bytes.
+    Response bomb = Response::text(gzipped(std::string(64u << 20, 'x')));
+    bomb.headers.emplace_back("Content-Encoding", "gzip");
+    server.route("/bomb", bomb);
+
+    std::string stream;
+    ASSERT_TRUE(FeedDownloader().DownloadToStream(stream, server.url("/gzip")));
+    EXPECT_EQ(stream, "<rss>" + pattern(20'000) + "</rss>");
+    EXPECT_NE(server.requests()[0].headers.at("accept-encoding").find("gzip"), std::string::npos);
+
+    DownloadLimits limits = quick();
+    limits.maxBytes = 100'000;
+    ASSERT_TRUE(FeedDownloader(limits).DownloadToStream(stream, server.url("/bomb")));
+    EXPECT_EQ(stream, std::string(100'000, 'x'));
 }

@@ -35,7 +35,9 @@ class FeedLoaderTest : public ::testing::Test {
 protected:
     FeedLoaderTest() {
         server.route("/feed", Response::text("<rss><title>A</title>\r\n<item>"));
-        server.route("/sjis", Response::text("<title>\x93\xFA\x96\x7B"));
+        Response shiftJis = Response::text("<title>\x93\xFA\x96\x7B");
+        shiftJis.headers = {{"Content-Type", "application/rss+xml; charset=Shift_JIS"}};
+        server.route("/sjis", shiftJis);
         stores.Memo2.setLines({"old title"});
         stores.Memo3.setLines({"old link"});
         stores.Memo4.setLines({"old description"});
@@ -65,10 +67,10 @@ TEST_F(FeedLoaderTest, FillsOnlyTheRawStoreOnSuccess) {
     EXPECT_FALSE(state.busy);
 }
 
-TEST_F(FeedLoaderTest, AFeedThatIsNotUtf8LeavesNoLines) {
+TEST_F(FeedLoaderTest, ReadsTheFeedInTheCharsetItsAnswerNames) {
     stores.Memo1.setLines({"welcome"});
     EXPECT_TRUE(load(server.url("/sjis")));
-    EXPECT_TRUE(stores.Memo1.empty());
+    EXPECT_EQ(linesOf(stores.Memo1), (Lines{"", "<title>\x93\xFA\x96\x7B"}));
 }
 
 TEST_F(FeedLoaderTest, AFailedDownloadLeavesThePlaceholderAndTheFailureLine) {

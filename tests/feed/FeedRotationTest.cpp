@@ -396,8 +396,8 @@ TEST(DownloadWorker, EndingDuringATransferAbortsItAtOnceAndDropsTheResult) {
     {
         DownloadWorker worker(downloader);
         ASSERT_TRUE(
-            worker.fetch(server.url("/silent"), [&](bool, std::string) { answered = true; }));
-        EXPECT_FALSE(worker.fetch(server.url("/silent"), [](bool, std::string) {}));
+            worker.fetch(server.url("/silent"), [&](bool, std::string, std::string) { answered = true; }));
+        EXPECT_FALSE(worker.fetch(server.url("/silent"), [](bool, std::string, std::string) {}));
         for (int i = 0; i < 200 && server.requests().empty(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         QCoreApplication::processEvents();

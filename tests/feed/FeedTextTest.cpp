@@ -31,12 +31,17 @@ TEST(FeedText, TextEndsAtTheFirstNul) {
     EXPECT_EQ(tagLines(std::string("<\0r\0s\0s\0", 8)), (Lines{"", "<"}));
 }
 
-TEST(FeedText, MalformedUtf8EmptiesTheWholeText) {
-    EXPECT_EQ(tagLines("<title>abc\xE3"), Lines{});
-    EXPECT_EQ(tagLines("<title>\xE3\x81"), Lines{});
-    EXPECT_EQ(tagLines("<title>\xC3<b>"), Lines{});
-    // Shift-JIS bytes of 日本 break the sequence rule.
-    EXPECT_EQ(tagLines("<title>\x93\xFA\x96\x7B</title>"), Lines{});
+TEST(FeedText, EachMalformedUtf8SequenceBecomesOneQuestionMark) {
+    EXPECT_EQ(tagLines("<title>abc\xE3"), (Lines{"", "<title>abc?"}));
+    EXPECT_EQ(tagLines("<title>\xE3\x81"), (Lines{"", "<title>?"}));
+    EXPECT_EQ(tagLines("<title>\xC3<b>"), (Lines{"", "<title>?", "<b>"}));
+    // A stray byte costs one character; the rest of the feed stands.
+    EXPECT_EQ(tagLines("<title>a\xFF</title><title>\xE6\x97\xA5</title>"),
+              (Lines{"", "<title>a?", "</title>", "<title>\x93\xFA", "</title>"}));
+    // Shift-JIS bytes of 日本 read as UTF-8.
+    EXPECT_EQ(tagLines("<title>\x93\xFA\x96\x7B</title>"), (Lines{"", "<title>??{", "</title>"}));
+    // Dropping CDATA markers does not join the halves of a broken character.
+    EXPECT_EQ(tagLines("<t>\xE6<![CDATA[\x97\xA5]]>"), (Lines{"", "<t>??"}));
 }
 
 TEST(FeedText, FourByteCharactersBecomeQuestionMarks) {
@@ -45,7 +50,7 @@ TEST(FeedText, FourByteCharactersBecomeQuestionMarks) {
     // Without its fourth byte the sequence is read by the three-byte rule; a stray
     // continuation byte after a full one is malformed.
     EXPECT_EQ(tagLines("<title>a\xF0\x9F\x98"), (Lines{"", "<title>a?"}));
-    EXPECT_EQ(tagLines("<title>\xF0\x9F\x98\x80\x80"), Lines{});
+    EXPECT_EQ(tagLines("<title>\xF0\x9F\x98\x80\x80"), (Lines{"", "<title>??"}));
 }
 
 TEST(FeedText, FormIsCheckedButNothingElse) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "feed/FeedComposer.h"
 #include "feed/FeedText.h"
 #include "feed/LineStore.h"
+#include "feed/LineStores.h"
+#include "feed/NullFeedView.h"
+#include "framework/Cp932.h"
 
 #include <string>
 #include <vector>
@@ -21,4 +25,20 @@ inline Lines tagLines(std::string_view body) {
     LineStore store;
     store.setSplitBefore(normaliseFeedText(body), '<');
     return linesOf(store);
+}
+
+// The records a downloaded body composes to, each as UTF-8 "title|link|description".
+inline Lines composedRecords(std::string_view body, std::string_view contentType = {},
+                             std::string_view uri = {}) {
+    LineStores stores;
+    NullFeedView view;
+    stores.Memo1.setSplitBefore(normaliseFeedText(body, contentType, uri), '<');
+    FeedComposer(stores, view).ComposeFeed("Feed", std::string(uri));
+    Lines records;
+    for (std::size_t i = 0; i < stores.recordCount(); ++i) {
+        const ArticleRecord record = stores.record(i);
+        records.push_back(cp932::toUtf8(record.title) + "|" + cp932::toUtf8(record.link) + "|" +
+                          cp932::toUtf8(record.description));
+    }
+    return records;
 }
