@@ -7,6 +7,7 @@
 #include "ticker/TForm1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     // A second start ends at once and silently; the running instance is not disturbed.
@@ -19,9 +20,14 @@ int main(int argc, char** argv) {
     // the ticker's CPU use.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Docking, keeping above and the system-wide keys are X11's; on a Wayland desktop they
+    // work through XWayland as far as the compositor lets X clients have them.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glowtape"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/glowtape.svg")));
 
     const std::string settingsDirectory = Paths::settingsDirectory();
     FeedList feeds;

@@ -24,6 +24,10 @@ void information(QWidget* parent, std::string_view cp932Text) {
     show(parent, QMessageBox::Information, QStringLiteral("情報"), cp932Text);
 }
 
+void notice(QWidget* parent, std::string_view cp932Text) {
+    show(parent, QMessageBox::NoIcon, QApplication::applicationName(), cp932Text);
+}
+
 void error(QWidget* parent, std::string_view cp932Text) {
     show(parent, QMessageBox::Critical, QApplication::applicationName(), cp932Text);
 }

@@ -11,6 +11,8 @@ namespace messagebox {
 void warning(QWidget* parent, std::string_view cp932Text);
 // Title "情報", information icon.
 void information(QWidget* parent, std::string_view cp932Text);
+// A plain notice: the application's title, no icon.
+void notice(QWidget* parent, std::string_view cp932Text);
 // The framework's error report: the application's title, error icon.
 void error(QWidget* parent, std::string_view cp932Text);
 

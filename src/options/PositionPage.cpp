@@ -117,3 +117,7 @@ void PositionPage::collectSettings(GlowtapeSettings& settings) const {
     settings.showCurrentArticle = OP12->isChecked();
     settings.showHomeAddress = OP13->isChecked();
 }
+
+bool PositionPage::dockAtFirstEdge() const {
+    return OP7a->isChecked();
+}

@@ -24,6 +24,8 @@ public:
     std::string browserProgram() const;
     // Left/right captions for a vertical sign, top/bottom for a horizontal one.
     void setVerticalCaptions(bool vertical);
+    // The always-show edge: top (left for a vertical sign) rather than bottom (right).
+    bool dockAtFirstEdge() const;
 
 private:
     QLineEdit* UrlEXE = nullptr;

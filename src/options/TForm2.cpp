@@ -42,9 +42,8 @@ TForm2::TForm2(TForm1& ticker, FeedList& feeds, const std::string& settingsDirec
     setWindowTitle(QStringLiteral("各種設定"));
     buildPages(feeds);
 
-    FormCreate(SettingsReader(settingsDirectory + std::string(settings::kSettingsFileName)));
-
     ticker_.attachOptions(this, *this);
+    FormCreate(SettingsReader(settingsDirectory + std::string(settings::kSettingsFileName)));
     StartupSequence(feeds, ticker_.stores(), ticker_.rotationState(), *ticker_.sign())
         .run(settingsDirectory + std::string(FeedListFile::kFileName), [this] {
             messagebox::warning(
@@ -99,6 +98,8 @@ void TForm2::FormCreate(const SettingsReader& reader) {
     windowplacement::restore(*this, reader, window2::T, window2::L, window2::W, window2::H);
     feedManager_->load(reader);
     position_->load(reader);
+    if (reader.is(option::OP8, flag::True))
+        ticker_.windowModes().toggleAlwaysShow();
     appearance_->load(reader);
 }
 
@@ -127,6 +128,10 @@ void TForm2::selectCategory(int index) {
 
 void TForm2::setVerticalCaptions(bool vertical) {
     position_->setVerticalCaptions(vertical);
+}
+
+bool TForm2::dockAtFirstEdge() const {
+    return position_->dockAtFirstEdge();
 }
 
 void TForm2::collectSettings(GlowtapeSettings& settings) const {

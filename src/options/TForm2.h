@@ -33,6 +33,8 @@ public:
     void selectCategory(int index);
     // Left/right captions for a vertical sign, top/bottom for a horizontal one.
     void setVerticalCaptions(bool vertical);
+    // The always-show edge: top (left for a vertical sign) rather than bottom (right).
+    bool dockAtFirstEdge() const;
     void collectSettings(GlowtapeSettings& settings) const;
 
     QTreeView* newsList() const;

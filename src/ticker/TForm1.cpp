@@ -18,6 +18,7 @@
 #include "framework/X11Window.h"
 #include "options/TForm2.h"
 #include "reader/TForm5.h"
+#include "ticker/TrayIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,11 +62,13 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
     if (height() == 0)
         resize(width(), GlowtapeSettings::tickerHeightAfterLoad(0, LightStr1->ShowFontH()));
     state_.feedIndex = -1;
-    applyWindowFlags();
+    modes_->applyWindowFlags();
     FormResize();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    detachFromDesktop();
+}
 
 void TForm1::buildControls() {
     setAutoFillBackground(true);
@@ -127,8 +130,7 @@ void TForm1::buildMenu() {
     };
     N1 = add(PopupMenu1, QStringLiteral("URIへジャンプ"), [this] { LightStr1DblClick(); });
     PopupMenu1->setDefaultAction(N1);
-    // The news reader and the two lists open from here once their windows are built.
-    PopupMenu1->addAction(QStringLiteral("ニュースリーダー表示"));
+    add(PopupMenu1, QStringLiteral("ニュースリーダー表示"), [this] { N10Click(); });
     PopupMenu1->addSeparator();
     QMenu* windows = PopupMenu1->addMenu(QStringLiteral("ウィンドウ表示"));
     windows->addAction(QStringLiteral("ニュース一覧表示"));
@@ -147,27 +149,88 @@ void TForm1::buildMenu() {
     add(control, QStringLiteral("ニュース新規追加"), [this] { N14Click(); });
 
     QMenu* show = PopupMenu1->addMenu(QStringLiteral("表示"));
-    N4 = add(show, QStringLiteral("ボーダーを表示"), [this] { N4Click(); });
-    N6 = add(show, QStringLiteral("最前面に表示"), [this] { N6Click(); });
-    // Docking to a screen edge comes with the window modes; its state is kept meanwhile.
-    N8 = show->addAction(QStringLiteral("常に表示"));
-    N8->setEnabled(false);
+    N4 = add(show, QStringLiteral("ボーダーを表示"), [this] { modes_->toggleBorder(); });
+    N6 = add(show, QStringLiteral("最前面に表示"), [this] { modes_->toggleTopmost(); });
+    N8 = add(show, QStringLiteral("常に表示"), [this] { modes_->toggleAlwaysShow(); });
     for (QAction* toggle : {N4, N6, N8})
         toggle->setCheckable(true);
     show->addSeparator();
-    add(show, QStringLiteral("反転"), [this] { N23Click(); });
-    N24 = add(show, QStringLiteral("縦横"), [this] { N24Click(); });
+    add(show, QStringLiteral("反転"), [this] { modes_->toggleReverse(); });
+    N24 = add(show, QStringLiteral("縦横"), [this] { modes_->toggleOrientation(); });
     show->addSeparator();
-    add(show, QStringLiteral("左上に移動"), [this] { moveToCorner(false, false); });
-    add(show, QStringLiteral("左下に移動"), [this] { moveToCorner(false, true); });
-    add(show, QStringLiteral("右上に移動"), [this] { moveToCorner(true, false); });
-    add(show, QStringLiteral("右下に移動"), [this] { moveToCorner(true, true); });
+    const std::pair<const char*, Corner> cornerItems[] = {
+        {"左上に移動", Corner::TopLeft},
+        {"左下に移動", Corner::BottomLeft},
+        {"右上に移動", Corner::TopRight},
+        {"右下に移動", Corner::BottomRight},
+    };
+    std::array<QAction*, 4> corners{};
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const Corner corner = cornerItems[i].second;
+        corners[i] = add(show, QString::fromUtf8(cornerItems[i].first),
+                         [this, corner] { modes_->moveToCorner(corner); });
+    }
 
     PopupMenu1->addSeparator();
     N3 = add(PopupMenu1, QStringLiteral("オプション"), [this] { N3Click(); });
     N3->setCheckable(true);
     add(PopupMenu1, QStringLiteral("ヘルプ"), [this] { Help1Click(); });
     add(PopupMenu1, QStringLiteral("終了"), [this] { close(); });
+    buildWindowModes(corners);
+}
+
+void TForm1::buildWindowModes(std::array<QAction*, 4> corners) {
+    WindowModes::Hooks hooks;
+    hooks.dockAtFirstEdge = [this] { return options_ && options_->dockAtFirstEdge(); };
+    hooks.orientationChanged = [this](bool vertical) { orientationChanged(vertical); };
+    hooks.nativeWindowDestroyed = [this] {
+        if (attachedToDesktop_)
+            detachFromDesktop();
+    };
+    hooks.nativeWindowCreated = [this] {
+        if (isVisible())
+            attachToDesktop();
+    };
+    modes_ = std::make_unique<WindowModes>(
+        *this, *LightStr1, WindowModes::MenuItems{N4, N6, N8, N24, corners}, std::move(hooks));
+
+    tray_ = new TrayIcon(
+        *PopupMenu1, [this] { return menuReady_ || feeds_.count() == 0; },
+        [this] { LightStr1DblClick(); }, this);
+    hotKeys_ = std::make_unique<HotKeys>(
+        settingsDirectory_ + std::string(settings::kDataFileName),
+        std::array<HotKeys::Action, hotkeys::kSlotCount>{[this] {
+                                                             bringToFront();
+                                                             N10Click();
+                                                         },
+                                                         [this] { closeReaderFromKey(); },
+                                                         [this] {
+                                                             if (rotation_ && menuReady_)
+                                                                 rotation_->N9Click();
+                                                         },
+                                                         [this] {
+                                                             if (rotation_ && menuReady_)
+                                                                 rotation_->PreviousFeed();
+                                                         }},
+        [] {
+            messagebox::notice(
+                nullptr,
+                cp932::fromQString(QStringLiteral(
+                    "他のソフトがキーを利用中のためこのショートカットキーを利用できません。"
+                    "\r\n設定変更してください。")));
+        });
+}
+
+void TForm1::attachToDesktop() {
+    attachedToDesktop_ = true;
+    tray_->add();
+    hotKeys_->registerAll();
+}
+
+void TForm1::detachFromDesktop() {
+    attachedToDesktop_ = false;
+    hotKeys_->unregisterAll();
+    tray_->remove();
 }
 
 bool TForm1::FormCreate(const SettingsReader& reader) {
@@ -211,7 +274,7 @@ bool TForm1::FormCreate(const SettingsReader& reader) {
     setToolBarHeightFromFont();
 
     if (reader.is(option::OP6, flag::True))
-        N6->setChecked(true);
+        N6->setChecked(true); // applied with the window flags
     if (reader.is(option::Direct, flag::True)) {
         LightStr1->setDirection(true);
         Dec->hide();
@@ -224,7 +287,6 @@ bool TForm1::FormCreate(const SettingsReader& reader) {
     LightStr1->setSpace(reader.integer(option::OP9));
     LightStr1->setBit(reader.integer(option::OP10));
     LightStr1->setSending(reader.integer(option::OP16));
-    N8->setChecked(reader.is(option::OP8, flag::True));
     applyBackColour();
     return true;
 }
@@ -256,23 +318,11 @@ void TForm1::applyBackColour() {
         widget->setPalette(backgroundPalette(widget->palette(), back));
 }
 
-void TForm1::applyWindowFlags() {
-    Qt::WindowFlags flags = Qt::Tool;
-    if (N4->isChecked())
-        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    else
-        flags |= Qt::FramelessWindowHint;
-    if (N6->isChecked())
-        flags |= Qt::WindowStaysOnTopHint;
-    const bool wasVisible = isVisible();
-    setWindowFlags(flags);
-    if (wasVisible)
-        show();
-}
-
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     x11window::setSkipTaskbar(this);
+    if (!attachedToDesktop_)
+        attachToDesktop();
 }
 
 void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
@@ -320,7 +370,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TForm1::collectSettings(GlowtapeSettings& settings) const {
-    settings.ticker = windowplacement::boundsOf(*this);
+    // While docked, the bounds to come back to, so that a restart docks from them again.
+    settings.ticker = N8->isChecked() ? modes_->savedBounds() : windowplacement::boundsOf(*this);
     settings.bit = LightStr1->Bit();
     settings.articleColour = colours_.article;
     settings.titleColour = colours_.title;
@@ -418,43 +469,27 @@ void TForm1::Button2Click() {
     Button2->hide();
 }
 
-// The menu checks follow the window's real state, whoever calls the toggles.
-void TForm1::N4Click() {
-    const QSize client = size();
-    N4->setChecked(windowFlags().testFlag(Qt::FramelessWindowHint));
-    applyWindowFlags();
-    resize(client);
+void TForm1::N10Click() {
+    if (reader_)
+        reader_->ShowReader();
 }
 
-void TForm1::N6Click() {
-    N6->setChecked(!windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    applyWindowFlags();
+void TForm1::bringToFront() {
+    raise();
+    activateWindow();
 }
 
-void TForm1::N23Click() {
-    LightStr1->setReverse(!LightStr1->Reverse());
+void TForm1::closeReaderFromKey() {
+    bringToFront();
+    if (reader_ && reader_->isVisible())
+        Button2Click();
 }
 
-void TForm1::N24Click() {
-    const bool vertical = !LightStr1->Direction();
-    LightStr1->setDirection(vertical);
+void TForm1::orientationChanged(bool vertical) {
     LightStr1->setFontName(vertical ? verticalFontName_ : articleFontName_);
     Dec->setVisible(!vertical);
-    resize(height(), width());
     if (options_)
         options_->setVerticalCaptions(vertical);
-}
-
-void TForm1::fitToSign() {
-    resize(LightStr1->width(), LightStr1->height());
-}
-
-void TForm1::moveToCorner(bool right, bool bottom) {
-    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QRect frame = frameGeometry();
-    const int top = bottom ? work.bottom() + 1 - frame.height() : 0;
-    const int left = right ? work.right() + 1 - frame.width() : 0;
-    move(left, top);
 }
 
 void TForm1::appendShowString(const std::string& line) {
@@ -480,6 +515,7 @@ void TForm1::setDec(const std::string& text) {
 
 void TForm1::setTrayTip(const std::string& tip) {
     trayTip_ = tip;
+    tray_->setTip(tip);
 }
 
 void TForm1::setMenuReady() {

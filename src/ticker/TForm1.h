@@ -7,9 +7,11 @@
 #include "feed/LineStores.h"
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
-#include "ticker/WindowModeCommands.h"
+#include "ticker/HotKeys.h"
+#include "ticker/WindowModes.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -25,11 +27,12 @@ class TForm2;
 class TForm3;
 class TForm5;
 class TLightStr;
+class TrayIcon;
 struct GlowtapeSettings;
 
 // The ticker window: the LED sign over the whole client area, the description bar under it,
 // the context menu, and the feed rotation that keeps the sign busy.
-class TForm1 : public QWidget, private FeedView, private WindowModeCommands {
+class TForm1 : public QWidget, private FeedView {
     Q_OBJECT
 public:
     TForm1(FeedList& feeds, std::string settingsDirectory);
@@ -54,7 +57,8 @@ public:
     QMenu* popupMenu() const { return PopupMenu1; }
     QPushButton* closeButton() const { return Button2; }
     QAction* optionsAction() const { return N3; }
-    WindowModeCommands& windowModes() { return *this; }
+    WindowModes& windowModes() { return *modes_; }
+    TrayIcon& trayIcon() { return *tray_; }
 
     // Launch-button panel width: 35 with the buttons, 0 without.
     void setLaunchButtonsShown(bool shown);
@@ -67,11 +71,7 @@ public:
     void N14Click();
     void Help1Click();
     void Button2Click();
-    void N4Click();
-    void N6Click();
-    void N23Click();
-    void N24Click();
-    void moveToCorner(bool right, bool bottom);
+    void N10Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -80,13 +80,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void toggleBorder() override { N4Click(); }
-    void toggleTopmost() override { N6Click(); }
-    void toggleAlwaysShow() override {}
-    void toggleReverse() override { N23Click(); }
-    void toggleOrientation() override { N24Click(); }
-    void fitToSign() override;
-
     // What loading and composing a feed do to this window.
     void appendShowString(const std::string& line) override;
     void setShowStrings(const std::vector<std::string>& lines) override;
@@ -104,7 +97,14 @@ private:
     bool FormCreate(const SettingsReader& reader);
     void FormResize();
     void collectSettings(GlowtapeSettings& settings) const;
-    void applyWindowFlags();
+    void buildWindowModes(std::array<QAction*, 4> corners);
+    // The icon and the system-wide keys hang on the native window.
+    void attachToDesktop();
+    void detachFromDesktop();
+    void orientationChanged(bool vertical);
+    // The hot keys' actions.
+    void bringToFront();
+    void closeReaderFromKey();
     void applyBackColour();
     void applyDescriptionFont();
     void setDescriptionColour(std::uint32_t colour);
@@ -126,6 +126,10 @@ private:
     QAction* N6 = nullptr;
     QAction* N8 = nullptr;
     QAction* N24 = nullptr;
+    std::unique_ptr<WindowModes> modes_;
+    TrayIcon* tray_ = nullptr;
+    std::unique_ptr<HotKeys> hotKeys_;
+    bool attachedToDesktop_ = false;
 
     LineStores stores_;
     RotationState state_;

@@ -1,0 +1,46 @@
+#include "ticker/TrayIcon.h"
+
+#include "framework/Cp932.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <utility>
+
+namespace {
+const QString kDefaultTip = QStringLiteral("Glowtape");
+}
+
+TrayIcon::TrayIcon(QMenu& menu, std::function<bool()> menuAllowed,
+                   std::function<void()> doubleClicked, QObject* parent)
+    : QObject(parent), menu_(menu), menuAllowed_(std::move(menuAllowed)),
+      doubleClicked_(std::move(doubleClicked)) {}
+
+TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::add() {
+    remove();
+    icon_ = std::make_unique<QSystemTrayIcon>(QIcon(QStringLiteral(":/glowtape.svg")));
+    icon_->setToolTip(kDefaultTip);
+    connect(icon_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Context && menuAllowed_ && menuAllowed_())
+                    menu_.popup(QCursor::pos());
+                else if (reason == QSystemTrayIcon::DoubleClick && doubleClicked_)
+                    doubleClicked_();
+            });
+    icon_->show();
+}
+
+void TrayIcon::remove() {
+    if (!icon_)
+        return;
+    icon_->hide();
+    icon_.reset();
+}
+
+void TrayIcon::setTip(const std::string& tip) {
+    if (icon_)
+        icon_->setToolTip(cp932::toQString(tip));
+}
