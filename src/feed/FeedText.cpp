@@ -105,13 +105,46 @@ private:
     char* at_ = nullptr;
 };
 
+// True when every sequence is standard UTF-8, which the XML reader then decodes exactly as
+// the program's own decoder does, so the bytes can go to it as they are.
+bool readsAlike(std::string_view bytes) {
+    const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = at + bytes.size();
+    const auto continues = [&](const unsigned char* p) { return p < end && (*p & 0xC0) == 0x80; };
+    while (at < end) {
+        if (*at < 0x80) {
+            ++at;
+        } else if (*at >= 0xC2 && *at <= 0xDF && continues(at + 1)) {
+            at += 2;
+        } else if (*at >= 0xE0 && *at <= 0xEF && continues(at + 1) && continues(at + 2)) {
+            const unsigned code = ((at[0] & 0x0Fu) << 12) | ((at[1] & 0x3Fu) << 6);
+            if (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))
+                return false;
+            at += 3;
+        } else if (*at >= 0xF0 && *at <= 0xF4 && continues(at + 1) && continues(at + 2) &&
+                   continues(at + 3)) {
+            const unsigned code = ((at[0] & 0x07u) << 18) | ((at[1] & 0x3Fu) << 12);
+            if (code < 0x10000 || code > 0x10FFFF)
+                return false;
+            at += 4;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The rewritten Atom document, or the decoded text by the line rules when it is not
 // well-formed.
 template <typename Char, typename Decode>
 std::string encodeAtom(std::basic_string_view<Char> text, Decode decode,
                        std::string_view documentUri) {
     QByteArray utf8;
-    {
+    if constexpr (sizeof(Char) == 1) {
+        if (readsAlike(text))
+            utf8 = QByteArray::fromRawData(text.data(), qsizetype(text.size()));
+    }
+    if (utf8.isNull()) {
         Utf8Writer writer(text.size() * (sizeof(Char) == 1 ? 1 : 3));
         decode(text, writer);
         utf8 = writer.take();
