@@ -75,6 +75,7 @@ void SignEngine::recomputeAcross() {
     const QSize control = host_.controlSize();
     const QSize buffer = buffer_.size();
     const QRgb back = syscolor::toQRgb(back_);
+    wholeUnpresented_ = true;
     if (!direction_) {
         host_.resizeControl(QSize(control.width(), extent()));
         buffer_.resize(QSize(buffer.width(), host_.controlSize().height()), back);
@@ -152,6 +153,18 @@ void SignEngine::timerTick() {
         if (!step())
             return;
     }
+    if (wholeUnpresented_) {
+        presentWhole();
+        return;
+    }
+    const int moved = unpresentedShift_;
+    unpresentedShift_ = 0;
+    host_.presentMoved(moved);
+}
+
+void SignEngine::presentWhole() {
+    wholeUnpresented_ = false;
+    unpresentedShift_ = 0;
     host_.present();
 }
 
@@ -185,7 +198,9 @@ void SignEngine::drawEnteringColumn() {
     const QSize size = buffer_.size();
     const int along = direction_ ? size.height() : size.width();
     entry_ = reverse_ ? along - bit_ : 0;
-    buffer_.shift(direction_, reverse_ ? -bit_ : bit_);
+    const int delta = reverse_ ? -bit_ : bit_;
+    buffer_.shift(direction_, delta);
+    unpresentedShift_ += delta;
 
     const QRgb light = syscolor::toQRgb(light_);
     const QRgb back = syscolor::toQRgb(back_);
@@ -214,6 +229,7 @@ void SignEngine::paint() {
             control = host_.controlSize();
             buffer_.resize(QSize(control.width(), buffer.height()), back);
             bufferValid_ = false;
+            wholeUnpresented_ = true;
         }
         if (control.height() != extent())
             host_.resizeControl(QSize(control.width(), extent()));
@@ -223,19 +239,20 @@ void SignEngine::paint() {
             control = host_.controlSize();
             buffer_.resize(QSize(buffer.width(), control.height()), back);
             bufferValid_ = false;
+            wholeUnpresented_ = true;
         }
         if (control.width() != extent())
             host_.resizeControl(QSize(extent(), control.height()));
     }
     if (bufferValid_)
-        host_.present();
+        presentWhole();
     else
         clearDisplay();
 }
 
 void SignEngine::clearDisplay() {
     drawIdleGrid();
-    host_.present();
+    presentWhole();
 }
 
 void SignEngine::ensurePicture() {
@@ -245,6 +262,7 @@ void SignEngine::ensurePicture() {
 
 void SignEngine::drawIdleGrid() {
     bufferValid_ = true;
+    wholeUnpresented_ = true;
     buffer_.fill(syscolor::toQRgb(back_));
     const QRgb dark = syscolor::toQRgb(dark_);
     // Two columns more than fit, the last ones partly or wholly cut off by the buffer's edge.

@@ -45,9 +45,15 @@ public:
     int sending() const { return sending_; }
     void setSending(int sending);
     bool reverse() const { return reverse_; }
-    void setReverse(bool reverse) { reverse_ = reverse; }
+    void setReverse(bool reverse) {
+        reverse_ = reverse;
+        wholeUnpresented_ = true;
+    }
     bool direction() const { return direction_; }
-    void setDirection(bool vertical) { direction_ = vertical; }
+    void setDirection(bool vertical) {
+        direction_ = vertical;
+        wholeUnpresented_ = true;
+    }
     bool showActive() const { return active_; }
     unsigned showInterval() const { return interval_; }
     void setShowInterval(unsigned milliseconds);
@@ -68,6 +74,12 @@ public:
     void paint();
     // Draws the idle grid when the buffer holds no picture, without presenting it.
     void ensurePicture();
+    // A repaint has shown the buffer as it is now, though moves of it are still to be
+    // presented (a tick stopped half-way): the next present shows the whole buffer.
+    void pictureExposed() {
+        if (unpresentedShift_ != 0)
+            wholeUnpresented_ = true;
+    }
     void timerTick();
 
     // Dot rows across the sign, and the sign's size across the scroll axis in pixels.
@@ -92,6 +104,7 @@ private:
     void drawIdleGrid();
     void drawIdleColumn(int column, QRgb dark);
     int length() const;
+    void presentWhole();
     bool fitsExtent(int bit, int fontH, int space) const;
 
     SignHost& host_;
@@ -121,6 +134,10 @@ private:
     // A line (or the run-out blank) has been loaded and none of its columns drawn yet; the
     // next step starts at its first column in whichever direction the sign then runs.
     bool freshLine_ = false;
+    // What changed in the buffer since it was last presented: moves along the scroll axis,
+    // or anything else.
+    int unpresentedShift_ = 0;
+    bool wholeUnpresented_ = true;
 
     SignRaster raster_;
     SignBuffer buffer_;

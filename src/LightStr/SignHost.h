@@ -17,6 +17,13 @@ public:
 
     // Shows the whole display buffer now.
     virtual void present() = 0;
+    // Shows the display buffer now, which since the last present has moved `delta` pixels
+    // along the scroll axis and changed only in the strip that entered: a host can move
+    // what it shows and draw that strip alone.
+    virtual void presentMoved(int delta) {
+        (void)delta;
+        present();
+    }
 
     virtual void lineNext(int index) = 0;
     virtual void lineEof() = 0;

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -55,11 +56,18 @@ bool TLightStr::geometryFollowsSettings() const {
 
 void TLightStr::paintEvent(QPaintEvent* event) {
     engine_->ensurePicture();
+    engine_->pictureExposed();
     QPainter painter(this);
     const QImage& picture = engine_->buffer().image();
-    if (!QRect(QPoint(0, 0), picture.size()).contains(event->rect()))
+    const QRect pictureRect(QPoint(0, 0), picture.size());
+    if (!pictureRect.contains(event->rect()))
         painter.fillRect(event->rect(), QColor::fromRgb(syscolor::toQRgb(engine_->backColor())));
-    painter.drawImage(0, 0, picture);
+    // A scroll step repaints only the strip that entered.
+    for (const QRect& area : event->region()) {
+        const QRect part = area & pictureRect;
+        if (!part.isEmpty())
+            painter.drawImage(part, picture, part);
+    }
     // A size or orientation change that Paint has not seen yet: snap once the event is over,
     // not while the window system is painting.
     // Only once per change: a parent that holds the control at another size must not make
@@ -75,6 +83,61 @@ void TLightStr::paintEvent(QPaintEvent* event) {
             },
             Qt::QueuedConnection);
     }
+}
+
+// The pixels already shown are moved where they are (on the X server, no image transfer);
+// only the entering strip is painted again.
+void TLightStr::presentMoved(int delta) {
+    const QRect picture = QRect(QPoint(0, 0), engine_->buffer().size()) & rect();
+    const QRect moving = uncovered(picture);
+    const int length = engine_->direction() ? picture.height() : picture.width();
+    if (moving.isEmpty() || std::abs(delta) >= length) {
+        update();
+        return;
+    }
+    if (engine_->direction())
+        scroll(0, delta, moving);
+    else
+        scroll(delta, 0, moving);
+    // What a sibling hides keeps step with the picture too.
+    const QRegion hidden = QRegion(picture) - moving;
+    if (!hidden.isEmpty())
+        update(hidden);
+}
+
+// Qt moves pixels on the screen only where no sibling lies above the control (the
+// description bar overlaps the sign by a pixel); a sibling along one edge is cut off.
+QRect TLightStr::uncovered(QRect area) const {
+    const QWidget* parent = parentWidget();
+    if (!parent || isWindow())
+        return area;
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings[i]);
+        if (!sibling || sibling->isWindow() || !sibling->isVisible())
+            continue;
+        const QRect cover = sibling->geometry().translated(-pos()) & area;
+        if (cover.isEmpty())
+            continue;
+        if (cover.left() == area.left() && cover.right() == area.right()) {
+            if (cover.top() == area.top())
+                area.setTop(cover.bottom() + 1);
+            else if (cover.bottom() == area.bottom())
+                area.setBottom(cover.top() - 1);
+            else
+                return {};
+        } else if (cover.top() == area.top() && cover.bottom() == area.bottom()) {
+            if (cover.left() == area.left())
+                area.setLeft(cover.right() + 1);
+            else if (cover.right() == area.right())
+                area.setRight(cover.left() - 1);
+            else
+                return {};
+        } else {
+            return {};
+        }
+    }
+    return area;
 }
 
 void TLightStr::resizeEvent(QResizeEvent* event) {

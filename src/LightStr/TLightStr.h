@@ -108,6 +108,9 @@ private:
     void setTimerRunning(bool running) override;
     void setTimerInterval(unsigned milliseconds) override;
     void present() override { update(); }
+    void presentMoved(int delta) override;
+    // The part of `area` that no sibling covers, when it is one rectangle; else empty.
+    QRect uncovered(QRect area) const;
     void lineNext(int index) override;
     void lineEof() override;
     void showActiveChanged(bool active) override;

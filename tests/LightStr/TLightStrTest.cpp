@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 TEST(TLightStr, StartsWithItsDocumentedValuesAndSnapsOnPaint) {
@@ -91,4 +92,52 @@ TEST(TLightStr, ShownSignFollowsResizesAndTurningAtTheNextPaint) {
     sign.resize(44, 191);
     EXPECT_EQ(sign.size(), QSize(44, 188));
     EXPECT_EQ(sign.engine().buffer().size().height(), 188);
+}
+
+// A shown sign moves the pixels already on the screen and paints only the entering strip;
+// what reaches the screen must still be the whole buffer, as a full repaint would give it.
+TEST(TLightStr, ScrollingShowsThePictureAFullRedrawWouldShow) {
+    struct Case {
+        bool reverse;
+        bool vertical;
+        int sending;
+        int ticksPerRepaint;
+    };
+    for (const Case& c : {Case{true, false, 0, 1}, Case{false, false, 2, 3}, Case{true, true, 1, 1},
+                          Case{false, true, 0, 4}}) {
+        QWidget window;
+        window.resize(200, 200);
+        auto* sign = new TLightStr(&window);
+        sign->setGeometry(0, 0, 192, 44);
+        sign->setReverse(c.reverse);
+        sign->setDirection(c.vertical);
+        sign->setSending(c.sending);
+        if (c.vertical)
+            sign->setGeometry(0, 0, 44, 192);
+        // A sibling over the sign's last pixel row (column), as the description bar lies.
+        auto* bar = new QWidget(&window);
+        bar->setAutoFillBackground(true);
+        bar->setGeometry(c.vertical ? QRect(43, 0, 20, 200) : QRect(0, 43, 200, 20));
+        window.show();
+        QCoreApplication::processEvents();
+        sign->setShowStrings({"\x93\xfa\x96\x7b ABC", "xyz \x8E\x9A"}); // 日本 ABC, xyz 字
+        sign->setShowLoop(true);
+        sign->StartShow();
+        for (int tick = 0; tick < 500; ++tick) {
+            sign->TimerTick();
+            if (tick % c.ticksPerRepaint == 0)
+                QCoreApplication::processEvents();
+        }
+        QCoreApplication::processEvents();
+
+        const QImage& buffer = sign->engine().buffer().image();
+        const QRect visible = c.vertical ? QRect(0, 0, 43, 192) : QRect(0, 0, 192, 43);
+        const QImage screen = window.screen()
+                                  ->grabWindow(window.winId())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32)
+                                  .copy(visible);
+        EXPECT_EQ(screen, buffer.copy(visible))
+            << "reverse " << c.reverse << " vertical " << c.vertical << " sending " << c.sending;
+    }
 }
