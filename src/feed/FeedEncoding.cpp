@@ -135,6 +135,10 @@ bool FeedEncoding::isUtf8() const {
     return key == "utf-8" || key == "utf8" || key == "unicode-1-1-utf-8";
 }
 
+bool FeedEncoding::isCp932() const {
+    return iconvCandidates(name) == std::vector<std::string>{"CP932"};
+}
+
 FeedEncoding FeedEncoding::of(std::string_view body, std::string_view contentType) {
     if (body.substr(0, 3) == "\xEF\xBB\xBF")
         return {"UTF-8", 0};

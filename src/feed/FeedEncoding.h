@@ -14,6 +14,8 @@ struct FeedEncoding {
     std::size_t markLength = 0;
 
     bool isUtf8() const;
+    // Shift_JIS under any of its names, read as code page 932.
+    bool isCp932() const;
 
     static FeedEncoding of(std::string_view body, std::string_view contentType);
 };

@@ -1,6 +1,7 @@
 #include "feed/FeedText.h"
 
 #include "feed/AtomRewriter.h"
+#include "feed/Cp932Decoder.h"
 #include "feed/Cp932Encoder.h"
 #include "feed/FeedEncoding.h"
 #include "feed/Utf8Decoder.h"
@@ -23,9 +24,11 @@ template <> struct Cdata<char16_t> {
 // written as the escaped text an XML writer would give for its content, so that a title or
 // description in CDATA reads like its escaped twin; an unterminated section stays as it
 // is. Each stretch is decoded on its own, so removing the markers cannot join the broken
-// halves of a character. decode(stretch, put) calls put(char16_t) per character.
-template <typename Char, typename Decode>
-std::string encodeLines(std::basic_string_view<Char> text, Decode decode) {
+// halves of a character. decode(stretch, put) calls put(char16_t) per character;
+// startsCharacter(text, from, at) tells whether a marker found at `at` is really there.
+template <typename Char, typename Decode, typename Boundary>
+std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
+                        Boundary startsCharacter) {
     const Cp932Encoder& encoder = Cp932Encoder::instance();
     std::string result;
     result.reserve(text.size() + text.size() / 8);
@@ -53,7 +56,9 @@ std::string encodeLines(std::basic_string_view<Char> text, Decode decode) {
     for (std::size_t found = text.find(Markers::open); found != std::string_view::npos;
          found = text.find(Markers::open, start)) {
         const std::size_t contentStart = found + Markers::open.size();
-        const std::size_t end = text.find(Markers::close, contentStart);
+        std::size_t end = text.find(Markers::close, contentStart);
+        while (end != std::string_view::npos && !startsCharacter(text, contentStart, end))
+            end = text.find(Markers::close, end + 1);
         if (end == std::string_view::npos)
             break;
         decode(text.substr(start, found - start), plain);
@@ -68,6 +73,14 @@ const auto utf8Stretch = [](std::string_view bytes, auto&& put) { decodeUtf8(byt
 const auto utf16Stretch = [](std::u16string_view units, auto&& put) {
     for (const char16_t unit : units)
         put(unit);
+};
+const auto cp932Stretch = [](std::string_view bytes, auto&& put) {
+    Cp932Decoder::instance().decode(bytes, put);
+};
+// In UTF-8 and UTF-16 an ASCII byte or unit never lies inside a character.
+const auto anywhere = [](auto, std::size_t, std::size_t) { return true; };
+const auto cp932Boundary = [](std::string_view text, std::size_t from, std::size_t at) {
+    return Cp932Decoder::instance().startsCharacter(text, from, at);
 };
 
 // Decoded text as UTF-8 for the XML reader; a lone surrogate half becomes "?", as code
@@ -135,23 +148,24 @@ bool readsAlike(std::string_view bytes) {
 }
 
 // The rewritten Atom document, or the decoded text by the line rules when it is not
-// well-formed.
-template <typename Char, typename Decode>
-std::string encodeAtom(std::basic_string_view<Char> text, Decode decode,
-                       std::string_view documentUri) {
+// well-formed. `utf8` tells that the text is UTF-8 bytes; a code page 932 byte or a UTF-16
+// unit takes at most three bytes in UTF-8.
+template <typename Char, typename Decode, typename Boundary>
+std::string encodeAtom(std::basic_string_view<Char> text, Decode decode, Boundary boundary,
+                       std::string_view documentUri, bool utf8Bytes) {
     QByteArray utf8;
     if constexpr (sizeof(Char) == 1) {
-        if (readsAlike(text))
+        if (utf8Bytes && readsAlike(text))
             utf8 = QByteArray::fromRawData(text.data(), qsizetype(text.size()));
     }
     if (utf8.isNull()) {
-        Utf8Writer writer(text.size() * (sizeof(Char) == 1 ? 1 : 3));
+        Utf8Writer writer(text.size() * (utf8Bytes ? 1 : 3));
         decode(text, writer);
         utf8 = writer.take();
     }
     if (std::optional<std::string> rewritten = rewriteAtom(utf8, documentUri))
         return std::move(*rewritten);
-    return encodeLines(text, decode);
+    return encodeLines(text, decode, boundary);
 }
 
 std::string asciiHead(std::u16string_view text) {
@@ -166,22 +180,28 @@ std::string asciiHead(std::u16string_view text) {
 std::string normaliseFeedText(std::string_view body, std::string_view contentType,
                               std::string_view documentUri) {
     const FeedEncoding encoding = FeedEncoding::of(body, contentType);
-    if (!encoding.isUtf8()) {
+    const bool utf8 = encoding.isUtf8();
+    if (!utf8 && !encoding.isCp932()) {
         if (const std::optional<std::u16string> text =
                 decodeWithIconv(body.substr(encoding.markLength), encoding.name)) {
             const std::u16string_view units(*text);
             if (hasAtomRoot(asciiHead(units)))
-                return encodeAtom(units, utf16Stretch, documentUri);
-            return encodeLines(units, utf16Stretch);
+                return encodeAtom(units, utf16Stretch, anywhere, documentUri, false);
+            return encodeLines(units, utf16Stretch, anywhere);
         }
     }
 
+    // UTF-8 and code page 932 never have a NUL byte inside a character.
     const std::size_t nul = body.find('\0');
     if (nul != std::string_view::npos)
         body = body.substr(0, nul);
-    if (!hasAtomRoot(body))
-        return encodeLines(body, utf8Stretch);
+    const bool atom = hasAtomRoot(body);
+    if (!utf8 && encoding.isCp932())
+        return atom ? encodeAtom(body, cp932Stretch, cp932Boundary, documentUri, false)
+                    : encodeLines(body, cp932Stretch, cp932Boundary);
+    if (!atom)
+        return encodeLines(body, utf8Stretch, anywhere);
     if (body.starts_with("\xEF\xBB\xBF"))
         body.remove_prefix(3);
-    return encodeAtom(body, utf8Stretch, documentUri);
+    return encodeAtom(body, utf8Stretch, anywhere, documentUri, true);
 }

@@ -74,6 +74,9 @@ TEST(FeedEncoding, VendorCharactersAndBrokenBytes) {
     EXPECT_EQ(composedRecords("<title>\x93\xFA\xFF\x96\x7B</title><title>b\x82</title>",
                               "text/xml; charset=Shift_JIS"),
               (Lines{"日～本| | ", "b～| | "}));
+    // "]" is also the second byte of "‐", which therefore cannot end a CDATA section.
+    EXPECT_EQ(composedRecords("<title><![CDATA[\x81\x5D]>x]]></title>", "text/xml; charset=sjis"),
+              Lines{"‐]>x| | "});
     // A character beyond the BMP from UTF-16 is one "?" too; a NUL ends the text.
     EXPECT_EQ(composedRecords("\xFF\xFE" + encoded("<title>a😀b</title>", "UTF-16LE") +
                               std::string("\0\0<title>c", 10)),
