@@ -137,4 +137,16 @@ namespace plugin {
 inline constexpr SettingKey Bar{"option", "Bar", F::Flag, flag::False};
 } // namespace plugin
 
+// PlugIn.ini in the plug-in's folder: where the plug-in finds the feed list and the program,
+// and its own colours and speed.
+namespace pluginini {
+inline constexpr std::string_view kFileName = "PlugIn.ini";
+inline constexpr SettingKey file{"data", "file", F::Text, ""};
+inline constexpr SettingKey exe{"data", "exe", F::Text, ""};
+inline constexpr SettingKey OP1{"option", "OP1", F::Colour, "clYellow"};
+inline constexpr SettingKey OP2{"option", "OP2", F::Colour, "clWindowText"};
+inline constexpr SettingKey OP3{"option", "OP3", F::Colour, "clBtnFace"};
+inline constexpr SettingKey speed{"option", "int", F::Integer, "10"};
+} // namespace pluginini
+
 } // namespace settings

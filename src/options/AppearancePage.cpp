@@ -1,26 +1,75 @@
 #include "options/AppearancePage.h"
 
+#include "LightStr/TLightStr.h"
+#include "app/FontStyle.h"
 #include "app/GlowtapeSettings.h"
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
+#include "framework/Cp932.h"
+#include "framework/FontFaceMap.h"
+#include "options/ColourSwatch.h"
 #include "ticker/TForm1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <optional>
+
+namespace {
+
+QFont presetFont(const std::string& faceName, int size, int style) {
+    QFont font(FontFaceMap::family(faceName));
+    font.setPointSize(std::max(1, size));
+    fontstyle::apply(style, font);
+    return font;
+}
+
+std::optional<QFont> chooseFont(const QFont& preset, QWidget* parent, const QString& title) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, preset, parent, title);
+    if (!ok)
+        return std::nullopt;
+    return chosen;
+}
+
+int sizeOf(const QFont& font) {
+    return font.pointSize() > 0 ? font.pointSize() : font.pixelSize();
+}
+
+// The face name to store for a chosen family: the stored Windows name while it still stands
+// for that family, else the family itself. A vertical sign keeps its "@" (vertical writing),
+// which no installed family carries.
+std::string faceNameFor(const std::string& stored, const QFont& chosen, bool vertical) {
+    if (FontFaceMap::family(stored) == chosen.family())
+        return stored;
+    const std::string name = cp932::fromQString(chosen.family());
+    return vertical ? "@" + name : name;
+}
+
+} // namespace
 
 AppearancePage::AppearancePage(const QString& title, TForm1& ticker)
     : QGroupBox(title), ticker_(ticker) {
-    auto* layout = new QFormLayout(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildColours());
+
+    auto* lines = new QFormLayout;
     MainListBox = new QComboBox(this);
     MainListBox->addItems({QStringLiteral("title"), QStringLiteral("title　+ description")});
+    MainListBox->setAccessibleName(QStringLiteral("電光掲示板"));
     DecListBox = new QComboBox(this);
     DecListBox->addItems({QStringLiteral("description"), QStringLiteral("title"),
                           QStringLiteral("link"), QStringLiteral("NewsTitle")});
-    layout->addRow(QStringLiteral("電光掲示板"), MainListBox);
-    layout->addRow(QStringLiteral("記述欄"), DecListBox);
+    DecListBox->setAccessibleName(QStringLiteral("記述欄"));
+    lines->addRow(MainListBox->accessibleName(), MainListBox);
+    lines->addRow(DecListBox->accessibleName(), DecListBox);
+    layout->addLayout(lines);
 
     auto* placement = new QGroupBox(QStringLiteral("表示"), this);
     auto* placementLayout = new QVBoxLayout(placement);
@@ -31,11 +80,116 @@ AppearancePage::AppearancePage(const QString& title, TForm1& ticker)
     placementLayout->addWidget(DecTop);
     placementLayout->addWidget(DecBottom);
     placementLayout->addWidget(OP4);
-    layout->addRow(placement);
+    layout->addWidget(placement);
+    layout->addStretch();
     connect(DecTop, &QRadioButton::toggled, this,
             [this](bool top) { ticker_.setDescriptionBarAtTop(top); });
     connect(OP4, &QCheckBox::toggled, this,
             [this](bool shown) { ticker_.setLaunchButtonsShown(shown); });
+}
+
+QWidget* AppearancePage::buildColours() {
+    auto* colours = new QGroupBox(QStringLiteral("色とフォント"), this);
+    auto* grid = new QGridLayout(colours);
+    const auto swatch = [&](ColourSwatch*& swatch, const QString& label, auto handler, int row,
+                            int column) {
+        swatch = new ColourSwatch(label, colours);
+        grid->addWidget(swatch, row, column);
+        connect(swatch, &ColourSwatch::clicked, this, handler);
+    };
+    const auto caption = [&](const QString& text, int row, int column) {
+        grid->addWidget(new QLabel(text, colours), row, column);
+    };
+    swatch(TitleC, QStringLiteral("タイトル"), &AppearancePage::TitleBClick, 0, 0);
+    caption(QStringLiteral("タイトル"), 0, 1);
+    swatch(DarkC, QStringLiteral("暗い部分"), &AppearancePage::DarkBClick, 0, 2);
+    caption(QStringLiteral("暗い部分"), 0, 3);
+    swatch(BackC, QStringLiteral("背景"), &AppearancePage::BackBClick, 0, 4);
+    caption(QStringLiteral("背景"), 0, 5);
+
+    articleFont_ = new QPushButton(QStringLiteral("記事"), colours);
+    descriptionFont_ = new QPushButton(QStringLiteral("記述"), colours);
+    grid->addWidget(articleFont_, 1, 1);
+    swatch(FontC, QStringLiteral("記事"), &AppearancePage::FontBClick, 1, 0);
+    grid->addWidget(descriptionFont_, 1, 3);
+    swatch(DescC, QStringLiteral("記述"), &AppearancePage::DescBClick, 1, 2);
+    grid->setColumnStretch(6, 1);
+    connect(articleFont_, &QPushButton::clicked, this, &AppearancePage::articleFontClick);
+    connect(descriptionFont_, &QPushButton::clicked, this, &AppearancePage::descriptionFontClick);
+    return colours;
+}
+
+void AppearancePage::showCurrentColours() {
+    TLightStr& sign = *ticker_.sign();
+    DarkC->setColour(sign.DarkColor());
+    TitleC->setColour(ticker_.colours().title);
+    FontC->setColour(ticker_.colours().article);
+    BackC->setColour(sign.BackColor());
+    DescC->setColour(ticker_.colours().description);
+}
+
+void AppearancePage::TitleBClick() {
+    if (const auto chosen = TitleC->choose()) {
+        ticker_.colours().title = *chosen;
+        ticker_.applyBackColour();
+        TitleC->setColour(*chosen);
+    }
+}
+
+void AppearancePage::FontBClick() {
+    if (const auto chosen = FontC->choose()) {
+        ticker_.colours().article = *chosen;
+        ticker_.applyBackColour();
+        FontC->setColour(*chosen);
+    }
+}
+
+void AppearancePage::DarkBClick() {
+    if (const auto chosen = DarkC->choose()) {
+        ticker_.sign()->setDarkColor(*chosen);
+        ticker_.sign()->update();
+        DarkC->setColour(*chosen);
+    }
+}
+
+void AppearancePage::BackBClick() {
+    if (const auto chosen = BackC->choose()) {
+        ticker_.sign()->setBackColor(*chosen);
+        ticker_.applyBackColour();
+        ticker_.sign()->update();
+        BackC->setColour(*chosen);
+    }
+}
+
+void AppearancePage::DescBClick() {
+    if (const auto chosen = DescC->choose()) {
+        ticker_.setDescriptionColour(*chosen);
+        DescC->setColour(*chosen);
+    }
+}
+
+void AppearancePage::articleFontClick() {
+    TLightStr& sign = *ticker_.sign();
+    const bool vertical = sign.Direction();
+    const std::string& stored = ticker_.articleFontName(vertical);
+    const auto chosen = chooseFont(presetFont(stored, sign.ShowFontH(), ticker_.articleFontStyle()),
+                                   window(), QStringLiteral("記事"));
+    if (chosen)
+        ticker_.setArticleFont(faceNameFor(stored, *chosen, vertical), sizeOf(*chosen),
+                               fontstyle::of(*chosen));
+}
+
+void AppearancePage::descriptionFontClick() {
+    const std::string& stored = ticker_.descriptionFontName();
+    const auto chosen = chooseFont(
+        presetFont(stored, ticker_.descriptionFontSize(), ticker_.descriptionFontStyle()), window(),
+        QStringLiteral("記述"));
+    if (chosen)
+        ticker_.setDescriptionFont(faceNameFor(stored, *chosen, false), sizeOf(*chosen),
+                                   fontstyle::of(*chosen));
+    // The sign moves below a bar that may have grown.
+    if (DecTop->isChecked())
+        ticker_.setDescriptionBarAtTop(true);
 }
 
 void AppearancePage::load(const SettingsReader& reader) {

@@ -4,8 +4,10 @@
 
 #include <QGroupBox>
 
+class ColourSwatch;
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QRadioButton;
 class SettingsReader;
 class TForm1;
@@ -23,9 +25,27 @@ public:
 
     void load(const SettingsReader& reader);
     void collectSettings(GlowtapeSettings& settings) const;
+    // The swatches take the ticker's current colours.
+    void showCurrentColours();
 
 private:
+    QWidget* buildColours();
+    void TitleBClick();
+    void FontBClick();
+    void DarkBClick();
+    void BackBClick();
+    void DescBClick();
+    void articleFontClick();
+    void descriptionFontClick();
+
     TForm1& ticker_;
+    ColourSwatch* TitleC = nullptr;
+    ColourSwatch* FontC = nullptr;
+    ColourSwatch* DarkC = nullptr;
+    ColourSwatch* BackC = nullptr;
+    ColourSwatch* DescC = nullptr;
+    QPushButton* articleFont_ = nullptr;
+    QPushButton* descriptionFont_ = nullptr;
     QRadioButton* DecTop = nullptr;
     QRadioButton* DecBottom = nullptr;
     QCheckBox* OP4 = nullptr;

@@ -5,18 +5,33 @@
 #include "framework/Cp932.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
     auto* layout = new QVBoxLayout(this);
-    auto* browser = new QFormLayout;
+    auto* browser = new QHBoxLayout;
+    auto* browserLabel = new QLabel(QStringLiteral("ブラウザ"), this);
     UrlEXE = new QLineEdit(this);
-    browser->addRow(QStringLiteral("ブラウザ"), UrlEXE);
+    UrlEXE->setObjectName(QStringLiteral("UrlEXE"));
+    UrlEXE->setAccessibleName(browserLabel->text());
+    browserLabel->setBuddy(UrlEXE);
+    auto* choose = new QPushButton(QStringLiteral("…"), this);
+    choose->setObjectName(QStringLiteral("UrlEXEChoose"));
+    choose->setAccessibleName(QStringLiteral("ブラウザの選択"));
+    choose->setToolTip(choose->accessibleName());
+    browser->addWidget(browserLabel);
+    browser->addWidget(UrlEXE, 1);
+    choose->setFixedWidth(choose->fontMetrics().horizontalAdvance(choose->text()) + 24);
+    browser->addWidget(choose);
     layout->addLayout(browser);
+    connect(choose, &QPushButton::clicked, this, &PositionPage::chooseBrowser);
     auto* note = new QLabel(
         QStringLiteral("（電光掲示板をダブルクリックした際に記事を表示するブラウザを変更できます。"
                        "無記入の場合標準のブラウザが起動します）"),
@@ -27,7 +42,9 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
     auto* reader = new QGroupBox(QStringLiteral("ニュースリーダー"), this);
     auto* readerLayout = new QFormLayout(reader);
     DefUri = new QLineEdit(QStringLiteral("http://"), reader);
-    readerLayout->addRow(QStringLiteral("ホームURI"), DefUri);
+    DefUri->setObjectName(QStringLiteral("DefUri"));
+    DefUri->setAccessibleName(QStringLiteral("ホームURI"));
+    readerLayout->addRow(DefUri->accessibleName(), DefUri);
     OP13 = new QCheckBox(QStringLiteral("表示する時にホームを表示"), reader);
     OP12 = new QCheckBox(QStringLiteral("表示する時に記事を表示"), reader);
     OP2 = new QCheckBox(QStringLiteral("表示する時、横幅最大化で表示"), reader);
@@ -45,7 +62,9 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
     OP11b = new QCheckBox(readerPlace);
     readerPlaceLayout->addWidget(OP11a);
     readerPlaceLayout->addWidget(OP11b);
-    layout->addWidget(readerPlace);
+    auto* places = new QHBoxLayout;
+    places->addWidget(readerPlace);
+    layout->addLayout(places);
     // The two places exclude each other; both may be unchecked.
     connect(OP11a, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
@@ -62,7 +81,7 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
     OP7b = new QRadioButton(dock);
     dockLayout->addWidget(OP7a);
     dockLayout->addWidget(OP7b);
-    layout->addWidget(dock);
+    places->addWidget(dock);
     // The reader opens on the side of the sign away from the edge the sign docks to.
     connect(OP7a, &QRadioButton::clicked, this, [this] {
         if (OP11a->isChecked() || OP11b->isChecked())
@@ -76,6 +95,21 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
     });
     layout->addStretch();
     setVerticalCaptions(false);
+}
+
+// Programs here are files that may be executed, whatever their names.
+void PositionPage::chooseBrowser() {
+    QFileDialog dialog(window(), QStringLiteral("ブラウザの選択"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("実行ファイル (*)"));
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+    if (!UrlEXE->text().isEmpty())
+        dialog.selectFile(UrlEXE->text());
+    else
+        dialog.setDirectory(QStringLiteral("/usr/bin"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        UrlEXE->setText(dialog.selectedFiles().first());
 }
 
 void PositionPage::load(const SettingsReader& reader) {

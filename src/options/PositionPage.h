@@ -28,6 +28,8 @@ public:
     bool dockAtFirstEdge() const;
 
 private:
+    void chooseBrowser();
+
     QLineEdit* UrlEXE = nullptr;
     QLineEdit* DefUri = nullptr;
     QCheckBox* OP2 = nullptr;

@@ -13,11 +13,14 @@
 #include "options/AboutPage.h"
 #include "options/AppearancePage.h"
 #include "options/FeedManagerPage.h"
+#include "options/PluginPage.h"
+#include "options/PluginSettings.h"
 #include "options/PositionPage.h"
+#include "options/ShortcutPage.h"
+#include "options/SignPage.h"
 #include "ticker/TForm1.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -40,10 +43,12 @@ TForm2::TForm2(TForm1& ticker, FeedList& feeds, const std::string& settingsDirec
                            Qt::WindowCloseButtonHint),
       ticker_(ticker) {
     setWindowTitle(QStringLiteral("各種設定"));
-    buildPages(feeds);
+    buildPages(feeds, settingsDirectory);
 
     ticker_.attachOptions(this, *this);
     FormCreate(SettingsReader(settingsDirectory + std::string(settings::kSettingsFileName)));
+    shortcut_->load();
+    plugin_->load();
     StartupSequence(feeds, ticker_.stores(), ticker_.rotationState(), *ticker_.sign())
         .run(settingsDirectory + std::string(FeedListFile::kFileName), [this] {
             messagebox::warning(
@@ -51,20 +56,20 @@ TForm2::TForm2(TForm1& ticker, FeedList& feeds, const std::string& settingsDirec
                                                            "新規登録をしてください。")));
         });
 
+    appearance_->showCurrentColours();
     selectCategory(0);
     if (ticker_.sign()->Direction())
         setVerticalCaptions(true);
 }
 
-void TForm2::buildPages(FeedList& feeds) {
+void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
     MainPanel = new QWidget(this);
     MainPanel->setGeometry(5, 5, kDesignPanelWidth, kDesignPanelHeight);
     auto* heading = new QLabel(QStringLiteral("カテゴリー"), MainPanel);
-    heading->setGeometry(0, 0, kCategoryWidth, 20);
+    heading_ = heading;
     ListBox1 = new QListWidget(MainPanel);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setAccessibleName(heading->text());
-    ListBox1->setGeometry(0, 22, kCategoryWidth, kDesignPanelHeight - 22);
     for (const char* text : kCategories) {
         auto* item = new QListWidgetItem(QString::fromUtf8(text), ListBox1);
         item->setSizeHint(QSize(kCategoryWidth - 4, 25));
@@ -78,19 +83,36 @@ void TForm2::buildPages(FeedList& feeds) {
     });
 
     appearance_ = new AppearancePage(category(0), ticker_);
+    sign_ = new SignPage(category(1), ticker_);
+    plugin_ = new PluginPage(category(2),
+                             PluginSettings(PluginSettings::defaultFolder(), settingsDirectory));
     position_ = new PositionPage(category(3));
     feedManager_ = new FeedManagerPage(category(4), feeds);
-    pages_ = {appearance_,  new QGroupBox(category(1)), new QGroupBox(category(2)), position_,
-              feedManager_, new QGroupBox(category(5)), new AboutPage(category(6))};
+    shortcut_ = new ShortcutPage(category(5), settingsDirectory);
+    pages_ = {appearance_,
+              sign_,
+              plugin_,
+              position_,
+              feedManager_,
+              shortcut_,
+              new AboutPage(category(6))};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         QWidget* page = pages_[i];
         page->setObjectName(QStringLiteral("GroupBox%1").arg(i));
         page->setAccessibleName(category(static_cast<int>(i)));
         page->setParent(MainPanel);
-        page->setGeometry(kCategoryWidth + 5, 0, kDesignPanelWidth - kCategoryWidth - 5,
-                          kDesignPanelHeight);
         page->hide();
     }
+    layOutPanel();
+}
+
+// The category column keeps its width; the pages fill the rest of the panel.
+void TForm2::layOutPanel() {
+    const int height = MainPanel->height();
+    heading_->setGeometry(0, 0, kCategoryWidth, 20);
+    ListBox1->setGeometry(0, 22, kCategoryWidth, height - 22);
+    for (QWidget* page : pages_)
+        page->setGeometry(kCategoryWidth + 5, 0, MainPanel->width() - kCategoryWidth - 5, height);
 }
 
 void TForm2::FormCreate(const SettingsReader& reader) {
@@ -148,8 +170,15 @@ void TForm2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TForm2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    sign_->presetFromTicker();
+}
+
+// The panel grows with the dialog and never shrinks below its design size.
 void TForm2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     MainPanel->resize(std::max(kDesignPanelWidth, width() - 10),
                       std::max(kDesignPanelHeight, height() - 10));
+    layOutPanel();
 }

@@ -10,7 +10,10 @@ class AboutPage;
 class AppearancePage;
 class FeedList;
 class FeedManagerPage;
+class PluginPage;
 class PositionPage;
+class ShortcutPage;
+class SignPage;
 class QListWidget;
 class QTreeView;
 class SettingsReader;
@@ -38,23 +41,34 @@ public:
     void collectSettings(GlowtapeSettings& settings) const;
 
     QTreeView* newsList() const;
+    AppearancePage* appearancePage() const { return appearance_; }
+    SignPage* signPage() const { return sign_; }
+    PluginPage* pluginPage() const { return plugin_; }
+    PositionPage* positionPage() const { return position_; }
     FeedManagerPage* feedManager() const { return feedManager_; }
+    ShortcutPage* shortcutPage() const { return shortcut_; }
     QListWidget* categories() const { return ListBox1; }
     QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void buildPages(FeedList& feeds);
+    void buildPages(FeedList& feeds, const std::string& settingsDirectory);
+    void layOutPanel();
     void FormCreate(const SettingsReader& reader);
 
     TForm1& ticker_;
     QWidget* MainPanel = nullptr;
     QListWidget* ListBox1 = nullptr;
     std::array<QWidget*, 7> pages_{};
+    QWidget* heading_ = nullptr;
     AppearancePage* appearance_ = nullptr;
+    SignPage* sign_ = nullptr;
+    PluginPage* plugin_ = nullptr;
     PositionPage* position_ = nullptr;
     FeedManagerPage* feedManager_ = nullptr;
+    ShortcutPage* shortcut_ = nullptr;
 };

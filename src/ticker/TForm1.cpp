@@ -304,6 +304,24 @@ void TForm1::setToolBarHeightFromFont() {
     ToolBar1->resize(ToolBar1->width(), descriptionFontSize_ + 6);
 }
 
+void TForm1::setArticleFont(const std::string& name, int size, int style) {
+    const bool vertical = LightStr1->Direction();
+    (vertical ? verticalFontName_ : articleFontName_) = name;
+    LightStr1->setFontName(name);
+    LightStr1->setShowFontH(size);
+    LightStr1->setFontStyle(style);
+    articleFontStyle_ = LightStr1->FontStyle();
+}
+
+void TForm1::setDescriptionFont(const std::string& name, int size, int style) {
+    descriptionFontName_ = name;
+    descriptionFontSize_ = size;
+    descriptionFontStyle_ = style;
+    applyDescriptionFont();
+    setToolBarHeightFromFont();
+    FormResize();
+}
+
 void TForm1::setDescriptionColour(std::uint32_t colour) {
     colours_.description = colour;
     QPalette palette = Dec->palette();

@@ -65,6 +65,23 @@ public:
     // The description bar at the top (the sign below it) or at the bottom.
     void setDescriptionBarAtTop(bool top);
 
+    // What the options dialog's colour and font choices change. Face names are code page 932.
+    // The window, its bar, its panel and the description label take the sign's BackColor.
+    void applyBackColour();
+    void setDescriptionColour(std::uint32_t colour);
+    const std::string& articleFontName(bool vertical) const {
+        return vertical ? verticalFontName_ : articleFontName_;
+    }
+    int articleFontStyle() const { return articleFontStyle_; }
+    // The sign's font; the name is kept as the one for the sign's current orientation.
+    void setArticleFont(const std::string& name, int size, int style);
+    const std::string& descriptionFontName() const { return descriptionFontName_; }
+    int descriptionFontStyle() const { return descriptionFontStyle_; }
+    int descriptionFontSize() const { return descriptionFontSize_; }
+    // The description label's font; the two small buttons and the bar take their heights
+    // from its size.
+    void setDescriptionFont(const std::string& name, int size, int style);
+
     // The commands of the context menu.
     void LightStr1DblClick();
     void N3Click();
@@ -105,9 +122,7 @@ private:
     // The hot keys' actions.
     void bringToFront();
     void closeReaderFromKey();
-    void applyBackColour();
     void applyDescriptionFont();
-    void setDescriptionColour(std::uint32_t colour);
     void setToolBarHeightFromFont();
 
     FeedList& feeds_;

@@ -1,0 +1,129 @@
+#include "options/ShortcutPage.h"
+
+#include "app/HotKeySettings.h"
+#include "app/SettingKeys.h"
+#include "framework/Cp932.h"
+#include "framework/DesktopEntry.h"
+#include "framework/MessageBox.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace {
+const char* const kSlotLabels[] = {"ブラウザ表示", "ブラウザ消去", "ニュース次へ", "ニュース前へ"};
+const char* const kSlotNames[] = {"Showt1", "Showt2", "Showt3", "Showt4"};
+} // namespace
+
+ShortcutPage::ShortcutPage(const QString& title, std::string settingsDirectory)
+    : QGroupBox(title), settingsDirectory_(std::move(settingsDirectory)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildStartup());
+    layout->addWidget(buildHotKeys());
+    layout->addStretch();
+}
+
+QWidget* ShortcutPage::buildStartup() {
+    auto* group = new QGroupBox(QStringLiteral("スタートアップ"), this);
+    auto* row = new QHBoxLayout(group);
+    auto* startUp = new QPushButton(QStringLiteral("スタートアップに登録"), group);
+    startUp->setObjectName(QStringLiteral("StartUP"));
+    auto* startMenu = new QPushButton(QStringLiteral("「スタート」に登録"), group);
+    startMenu->setObjectName(QStringLiteral("StartMenu"));
+    row->addWidget(startUp);
+    row->addWidget(startMenu);
+    row->addStretch();
+    connect(startUp, &QPushButton::clicked, this, &ShortcutPage::StartUPClick);
+    connect(startMenu, &QPushButton::clicked, this, &ShortcutPage::StartMenuClick);
+    return group;
+}
+
+QWidget* ShortcutPage::buildHotKeys() {
+    auto* group = new QGroupBox(QStringLiteral("ショートカットキー"), this);
+    auto* form = new QFormLayout(group);
+    for (int slot = 0; slot < hotkeys::kSlotCount; ++slot) {
+        auto* combo = new QComboBox(group);
+        combo->setObjectName(QString::fromLatin1(kSlotNames[slot]));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        for (const HotKeyChoice& choice : hotkeys::choices())
+            combo->addItem(
+                QString::fromUtf8(choice.text.data(), static_cast<qsizetype>(choice.text.size())));
+        const QString label = QString::fromUtf8(kSlotLabels[slot]);
+        combo->setAccessibleName(label);
+        form->addRow(label, combo);
+        combos_[static_cast<std::size_t>(slot)] = combo;
+
+        const auto which = static_cast<hotkeys::Slot>(slot);
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, which](int index) {
+            if (index >= 0)
+                ShowtChange(which, index);
+        });
+        // Typed text counts when the typing is done, not at every key.
+        connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, which, combo] {
+            ShowtChange(which, hotkeys::indexOfText(combo->currentText().toStdString()));
+        });
+    }
+    return group;
+}
+
+std::string ShortcutPage::dataIniPath() const {
+    return settingsDirectory_ + std::string(settings::kDataFileName);
+}
+
+void ShortcutPage::load() {
+    loading_ = true;
+    const auto stored = hotkeysettings::read(dataIniPath());
+    for (std::size_t slot = 0; slot < combos_.size(); ++slot) {
+        const int choice = stored[slot];
+        const bool known = choice >= 0 && choice < hotkeys::kChoiceCount;
+        combos_[slot]->setCurrentIndex(known ? choice : -1);
+        if (!known)
+            combos_[slot]->setEditText(QString());
+        written_[slot] = known ? choice : -1; // what the shown text stands for
+    }
+    loading_ = false;
+}
+
+void ShortcutPage::ShowtChange(hotkeys::Slot slot, int choice) {
+    const auto index = static_cast<std::size_t>(slot);
+    if (loading_ || written_[index] == choice)
+        return;
+    written_[index] = choice;
+    const Outcome written = hotkeysettings::write(dataIniPath(), slot, choice);
+    if (!written.ok()) {
+        messagebox::error(window(), written.error);
+        return;
+    }
+    messagebox::notice(window(), cp932::fromQString(QStringLiteral(
+                                     "設定変更しました。次回起動時より有効になります")));
+}
+
+namespace {
+void registerEntry(QWidget* parent, const std::string& folder, const QString& confirmation) {
+    const std::string program = QCoreApplication::applicationFilePath().toStdString();
+    const std::string directory = QCoreApplication::applicationDirPath().toStdString() + "/";
+    const Outcome written = desktopentry::write(folder, program, directory);
+    if (!written.ok()) {
+        messagebox::error(parent, written.error);
+        return;
+    }
+    messagebox::information(parent, cp932::fromQString(confirmation));
+}
+} // namespace
+
+void ShortcutPage::StartUPClick() {
+    registerEntry(window(), desktopentry::autostartFolder(),
+                  QStringLiteral("スタートアップに登録しました"));
+}
+
+void ShortcutPage::StartMenuClick() {
+    registerEntry(
+        window(), desktopentry::applicationsFolder(),
+        QStringLiteral("スタートに登録しました。\r\nXpは「全てのプログラム 」の中です。"));
+}

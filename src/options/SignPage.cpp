@@ -1,0 +1,106 @@
+#include "options/SignPage.h"
+
+#include "LightStr/TLightStr.h"
+#include "SpeedButtonEX/TSpeedButtonEX.h"
+#include "ticker/TForm1.h"
+#include "ticker/WindowModeCommands.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QSlider>
+#include <QVBoxLayout>
+
+SignPage::SignPage(const QString& title, TForm1& ticker) : QGroupBox(title), ticker_(ticker) {
+    column_ = new QVBoxLayout(this);
+    trackBars_ = new QGridLayout;
+    column_->addLayout(trackBars_);
+    TLightStr* sign = ticker_.sign();
+    TrackBar1 = addTrackBar("TrackBar1", QStringLiteral("速　　度"), 1, 50, 10, [sign](int value) {
+        sign->setShowInterval(static_cast<unsigned>(value));
+    });
+    TrackBar2 = addTrackBar("TrackBar2", QStringLiteral("送り速度"), 0, 30, 0,
+                            [sign](int value) { sign->setSending(value); });
+    TrackBar3 = addTrackBar("TrackBar3", QStringLiteral("液晶余白"), 0, 10, 0,
+                            [sign](int value) { sign->setSpace(value); });
+    TrackBar4 = addTrackBar("TrackBar4", QStringLiteral("液晶ドット"), 1, 5, 3,
+                            [sign](int value) { sign->setBit(value); });
+    TrackBar5 = addTrackBar("TrackBar5", QStringLiteral("高さ"), 0, 600, 0,
+                            [this](int height) { ticker_.resize(ticker_.width(), height); });
+    TrackBar7 = addTrackBar("TrackBar7", QStringLiteral("幅"), 0, 600, 0,
+                            [this](int width) { ticker_.resize(width, ticker_.height()); });
+
+    column_->addWidget(buildWindowButtons());
+    column_->addStretch();
+}
+
+QSlider* SignPage::addTrackBar(const char* name, const QString& label, int minimum, int maximum,
+                               int position, std::function<void(int)> apply) {
+    const int row = trackBars_->rowCount();
+    auto* caption = new QLabel(label, this);
+    auto* bar = new QSlider(Qt::Horizontal, this);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setAccessibleName(label);
+    bar->setRange(minimum, maximum);
+    bar->setValue(position);
+    caption->setBuddy(bar);
+    auto* value = new QLabel(QString::number(position), this);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(bar, &QSlider::valueChanged, this, [this, value, apply](int now) {
+        value->setNum(now);
+        if (!presetting_)
+            apply(now);
+    });
+    trackBars_->addWidget(caption, row, 0);
+    trackBars_->addWidget(bar, row, 1);
+    trackBars_->addWidget(value, row, 2);
+    return bar;
+}
+
+QWidget* SignPage::buildWindowButtons() {
+    auto* group = new QGroupBox(QStringLiteral("ウィンドウ操作"), this);
+    auto* grid = new QGridLayout(group);
+    WindowModeCommands& modes = ticker_.windowModes();
+    const struct {
+        const char* name;
+        QString caption;
+        void (WindowModeCommands::*command)();
+    } buttons[] = {
+        {"pitari", QStringLiteral("液晶サイズにフィット"), &WindowModeCommands::fitToSign},
+        {"border", QStringLiteral("ボーダー表示切替"), &WindowModeCommands::toggleBorder},
+        {"saizenmen", QStringLiteral("最前面表示切替"), &WindowModeCommands::toggleTopmost},
+        {"tuneni", QStringLiteral("常に表示切替"), &WindowModeCommands::toggleAlwaysShow},
+        {"hanten", QStringLiteral("反転切替"), &WindowModeCommands::toggleReverse},
+        {"tateyoko", QStringLiteral("縦横切替"), &WindowModeCommands::toggleOrientation},
+    };
+    int index = 0;
+    for (const auto& entry : buttons) {
+        auto* button = new TSpeedButtonEX(group);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setText(entry.caption);
+        button->setAccessibleName(entry.caption);
+        button->setMinimumSize(button->sizeHint() + QSize(16, 4));
+        const auto command = entry.command;
+        connect(button, &TSpeedButtonEX::clicked, this, [&modes, command] { (modes.*command)(); });
+        grid->addWidget(button, index / 2, index % 2);
+        ++index;
+    }
+    return group;
+}
+
+void SignPage::presetFromTicker() {
+    const TLightStr& sign = *ticker_.sign();
+    const QRect screen = ticker_.screen() ? ticker_.screen()->geometry() : QRect(0, 0, 600, 600);
+    // Only the values are shown here; nothing of the ticker changes.
+    presetting_ = true;
+    TrackBar1->setValue(static_cast<int>(sign.ShowInterval()));
+    TrackBar2->setValue(sign.Sending());
+    TrackBar3->setValue(sign.Space());
+    TrackBar4->setValue(sign.Bit());
+    TrackBar5->setMaximum(screen.height());
+    TrackBar5->setValue(ticker_.height());
+    TrackBar7->setMaximum(screen.width());
+    TrackBar7->setValue(ticker_.width());
+    presetting_ = false;
+}
