@@ -21,6 +21,7 @@
 #include "ticker/TForm1.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -102,6 +103,10 @@ void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
         page->setAccessibleName(category(static_cast<int>(i)));
         page->setParent(MainPanel);
         page->hide();
+        // Unnamed, a group would be announced by the title of the group around it.
+        for (QGroupBox* group : page->findChildren<QGroupBox*>())
+            if (group->accessibleName().isEmpty())
+                group->setAccessibleName(group->title());
     }
     layOutPanel();
 }

@@ -11,6 +11,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -210,20 +211,23 @@ TEST_F(OptionsPages, EveryPageAndControlCanBeFoundByName) {
     for (int index = 0; index < 7; ++index) {
         QWidget* page = program->options.page(index);
         EXPECT_EQ(page->accessibleName(), program->options.categories()->item(index)->text());
+        // A control without a name of its own would be announced by its group's title.
         for (QWidget* control : page->findChildren<QWidget*>()) {
-            // Scroll bars belong to the lists that carry them.
-            const bool isControl = qobject_cast<QAbstractButton*>(control) ||
-                                   qobject_cast<QComboBox*>(control) ||
-                                   qobject_cast<QSlider*>(control) ||
-                                   (qobject_cast<QLineEdit*>(control) &&
-                                    !qobject_cast<QComboBox*>(control->parentWidget()));
-            if (!isControl)
-                continue;
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
             ASSERT_NE(accessible, nullptr);
-            EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
-                << index << " " << control->metaObject()->className() << " "
-                << control->objectName().toStdString();
+            const QString name = accessible->text(QAccessible::Name);
+            const std::string what = std::to_string(index) + " " +
+                                     control->metaObject()->className() + " " +
+                                     control->objectName().toStdString();
+            if (auto* group = qobject_cast<QGroupBox*>(control))
+                EXPECT_EQ(name, group->title()) << what;
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                EXPECT_TRUE(!button->text().isEmpty() || !button->accessibleName().isEmpty())
+                    << what;
+            else if (qobject_cast<QComboBox*>(control) || qobject_cast<QSlider*>(control) ||
+                     (qobject_cast<QLineEdit*>(control) &&
+                      !qobject_cast<QComboBox*>(control->parentWidget())))
+                EXPECT_FALSE(control->accessibleName().isEmpty()) << what;
         }
     }
     EXPECT_EQ(named<QSlider>("液晶ドット").objectName(), QStringLiteral("TrackBar4"));
