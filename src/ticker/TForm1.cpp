@@ -187,8 +187,9 @@ void TForm1::buildWindowModes(std::array<QAction*, 4> corners) {
         if (attachedToDesktop_)
             detachFromDesktop();
     };
+    // Showing the window again attaches it; a hidden one is attached at its next showing.
     hooks.nativeWindowCreated = [this] {
-        if (isVisible())
+        if (isVisible() && !attachedToDesktop_)
             attachToDesktop();
     };
     modes_ = std::make_unique<WindowModes>(
@@ -389,7 +390,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
 
 void TForm1::collectSettings(GlowtapeSettings& settings) const {
     // While docked, the bounds to come back to, so that a restart docks from them again.
-    settings.ticker = N8->isChecked() ? modes_->savedBounds() : windowplacement::boundsOf(*this);
+    settings.ticker =
+        modes_->alwaysShow() ? modes_->savedBounds() : windowplacement::boundsOf(*this);
     settings.bit = LightStr1->Bit();
     settings.articleColour = colours_.article;
     settings.titleColour = colours_.title;
@@ -406,7 +408,7 @@ void TForm1::collectSettings(GlowtapeSettings& settings) const {
     settings.border = N4->isChecked();
     settings.showInterval = static_cast<int>(LightStr1->ShowInterval());
     settings.topmost = N6->isChecked();
-    settings.alwaysShow = N8->isChecked();
+    settings.alwaysShow = modes_->alwaysShow();
     settings.space = LightStr1->Space();
     settings.sending = LightStr1->Sending();
     settings.vertical = LightStr1->Direction();

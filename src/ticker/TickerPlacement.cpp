@@ -22,6 +22,20 @@ ScreenRect proposedStrip(DockEdge edge, const ScreenRect& w, int width, int heig
     return {w.left, w.bottom - height, w.right, w.bottom};
 }
 
+bool workAreaExcludes(DockEdge edge, const ScreenRect& w, const ScreenRect& window) {
+    switch (edge) {
+    case DockEdge::Left:
+        return w.left >= window.right;
+    case DockEdge::Right:
+        return w.right <= window.left;
+    case DockEdge::Top:
+        return w.top >= window.bottom;
+    case DockEdge::Bottom:
+        break;
+    }
+    return w.bottom <= window.top;
+}
+
 ScreenRect afterReservation(DockEdge edge, const ScreenRect& w, const ScreenRect& window) {
     switch (edge) {
     case DockEdge::Left:

@@ -32,6 +32,9 @@ DockEdge dockEdge(bool vertical, bool firstEdge);
 // The strip asked for on entering always-show mode, for a window of `width` x `height`.
 ScreenRect proposedStrip(DockEdge edge, const ScreenRect& workArea, int width, int height);
 
+// Whether the work area has given up the strip the window lies on.
+bool workAreaExcludes(DockEdge edge, const ScreenRect& workArea, const ScreenRect& window);
+
 // A borderless window placed again once the work area no longer holds the strip: it spans
 // the work area along its edge.
 ScreenRect afterReservation(DockEdge edge, const ScreenRect& workArea, const ScreenRect& window);

@@ -26,7 +26,7 @@ WindowModes::WindowModes(QWidget& window, TLightStr& sign, MenuItems items, Hook
 }
 
 bool WindowModes::alwaysShow() const {
-    return items_.alwaysShow->isChecked();
+    return docked_;
 }
 
 ScreenRect WindowModes::workArea() const {
@@ -64,7 +64,9 @@ void WindowModes::toggleBorder() {
     if (alwaysShow())
         return;
     const QSize client = window_.size();
-    items_.border->setChecked(!items_.border->isChecked());
+    // The menu checks follow the window's real state, whoever calls the toggles: a menu
+    // item has already flipped its own check.
+    items_.border->setChecked(window_.windowFlags().testFlag(Qt::FramelessWindowHint));
     if (hooks_.nativeWindowDestroyed)
         hooks_.nativeWindowDestroyed();
     applyWindowFlags();
@@ -74,7 +76,7 @@ void WindowModes::toggleBorder() {
 }
 
 void WindowModes::toggleTopmost() {
-    items_.topmost->setChecked(!items_.topmost->isChecked());
+    items_.topmost->setChecked(!window_.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     setWindowFlagsKeepingNativeWindow();
 }
 
@@ -87,6 +89,7 @@ void WindowModes::toggleAlwaysShow() {
 
 void WindowModes::enterAlwaysShow() {
     saved_ = windowplacement::boundsOf(window_);
+    docked_ = true;
     items_.alwaysShow->setChecked(true);
     for (QAction* item : {items_.border, items_.orientation})
         item->setEnabled(false);
@@ -118,6 +121,7 @@ void WindowModes::leaveAlwaysShow() {
     strip_.release();
     window_.move(saved_.left, saved_.top);
     window_.resize(saved_.width, saved_.height);
+    docked_ = false;
     items_.alwaysShow->setChecked(false);
     for (QAction* item : {items_.border, items_.orientation})
         item->setEnabled(true);
@@ -131,10 +135,13 @@ void WindowModes::NoBorderTimer() {
         return;
     const DockEdge edge = tickerplacement::dockEdge(
         sign_.Direction(), hooks_.dockAtFirstEdge && hooks_.dockAtFirstEdge());
-    const QRect frame(window_.pos(), window_.size());
-    place(tickerplacement::afterReservation(
-        edge, workArea(),
-        {frame.x(), frame.y(), frame.x() + frame.width(), frame.y() + frame.height()}));
+    const ScreenRect window{window_.x(), window_.y(), window_.x() + window_.width(),
+                            window_.y() + window_.height()};
+    const ScreenRect work = workArea();
+    // Until the window manager has taken the strip out of the work area the window stays
+    // on the strip; the change of the work area places it again.
+    if (tickerplacement::workAreaExcludes(edge, work, window))
+        place(tickerplacement::afterReservation(edge, work, window));
 }
 
 void WindowModes::place(const ScreenRect& bounds) {

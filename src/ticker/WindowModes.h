@@ -67,6 +67,7 @@ private:
     MenuItems items_;
     Hooks hooks_;
     WindowBounds saved_;
+    bool docked_ = false;
     DockStrip strip_;
     QTimer NoBorder;
 };

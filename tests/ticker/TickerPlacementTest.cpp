@@ -38,6 +38,13 @@ TEST(TickerPlacement, ABorderlessWindowIsPlacedAgainFromTheReducedWorkArea) {
               (ScreenRect{0, 0, 90, 740}));
     EXPECT_EQ(afterReservation(DockEdge::Right, {0, 0, 934, 740}, {934, 0, 1024, 740}),
               (ScreenRect{934, 0, 1024, 740}));
+    // Before the window manager has reserved the strip the work area still holds it: then
+    // the window is not moved off the screen to the old bottom.
+    EXPECT_FALSE(workAreaExcludes(DockEdge::Bottom, kWorkArea, {0, 650, 1024, 740}));
+    EXPECT_TRUE(workAreaExcludes(DockEdge::Bottom, {0, 0, 1024, 650}, {0, 650, 1024, 740}));
+    EXPECT_FALSE(workAreaExcludes(DockEdge::Right, kWorkArea, {934, 0, 1024, 740}));
+    EXPECT_TRUE(workAreaExcludes(DockEdge::Left, {90, 0, 1024, 740}, {0, 0, 90, 740}));
+    EXPECT_TRUE(workAreaExcludes(DockEdge::Top, {0, 90, 1024, 740}, {0, 0, 1024, 90}));
     // The window keeps its own size across the edge.
     EXPECT_EQ(afterReservation(DockEdge::Bottom, {0, 0, 800, 700}, {0, 650, 1024, 730}),
               (ScreenRect{0, 700, 800, 780}));
