@@ -31,4 +31,22 @@ endif()
 
 install(FILES data/glowtape.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/glowtape.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES docs/man/glowtape.1 docs/man/glowtape-feed.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages are installed compressed, as Debian's policy asks; man reads them either way.
+find_program(GZIP gzip)
+foreach(page glowtape.1 glowtape-feed.1)
+    set(source ${CMAKE_CURRENT_SOURCE_DIR}/docs/man/${page})
+    if(GZIP)
+        set(compressed ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
+        add_custom_command(OUTPUT ${compressed}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+            COMMAND sh -c "${GZIP} -9nc \"$1\" > \"$2\"" sh ${source} ${compressed}
+            DEPENDS ${source} VERBATIM)
+        list(APPEND manual_pages ${compressed})
+    else()
+        list(APPEND manual_pages ${source})
+    endif()
+endforeach()
+if(GZIP)
+    add_custom_target(glowtape_manual_pages ALL DEPENDS ${manual_pages})
+endif()
+install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -19,8 +19,8 @@ PROGRAM_FILES = {
     "usr/share/applications/glowtape.desktop",
     "usr/share/metainfo/glowtape.metainfo.xml",
     "usr/share/icons/hicolor/scalable/apps/glowtape.svg",
-    "usr/share/man/man1/glowtape.1",
-    "usr/share/man/man1/glowtape-feed.1",
+    "usr/share/man/man1/glowtape.1.gz",
+    "usr/share/man/man1/glowtape-feed.1.gz",
 }
 PNG_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 ICON_FILES = {f"usr/share/icons/hicolor/{s}x{s}/apps/glowtape.png" for s in PNG_SIZES}
@@ -69,7 +69,7 @@ class InstalledCopy(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
 
     def test_manual_pages_render_without_warnings(self):
-        for page in ("glowtape.1", "glowtape-feed.1"):
+        for page in ("glowtape.1.gz", "glowtape-feed.1.gz"):
             result = run("man", "--warnings", "-l", str(self.root / "usr/share/man/man1" / page),
                          env={**os.environ, "MANWIDTH": "80", "LC_ALL": "C.UTF-8"})
             self.assertEqual((result.returncode, result.stderr), (0, ""), page)
