@@ -1,8 +1,10 @@
 // The feed pipeline from the downloaded bytes to the records the ticker shows, and the JSON
-// report of glowtape-feed over them.
+// report of glowtape-feed over them. An input that starts with a "Content-Type: " line gives
+// the server's content type; the rest is the body.
 
 #include "FuzzSupport.h"
 
+#include "feed/AtomRewriter.h"
 #include "feed/FeedComposer.h"
 #include "feed/FeedReport.h"
 #include "feed/FeedText.h"
@@ -44,16 +46,33 @@ void checkField(std::string_view field) {
     check(!endsInsideCharacter(field), "a record field never ends inside a character");
 }
 
+struct Download {
+    std::string_view contentType;
+    std::string_view body;
+};
+
+Download downloadOf(std::string_view input) {
+    constexpr std::string_view header = "Content-Type: ";
+    const std::size_t end = input.find('\n');
+    if (!input.starts_with(header) || end == std::string_view::npos)
+        return {{}, input};
+    return {input.substr(header.size(), end - header.size()), input.substr(end + 1)};
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view body(reinterpret_cast<const char*>(data), size);
+    const auto [contentType, body] =
+        downloadOf(std::string_view(reinterpret_cast<const char*>(data), size));
 
     // Tags come from the decoded text: an overlong form of CR or LF, say, vanishes with the
     // line breaks and may join the bytes around it into a tag.
-    const std::string text = normaliseFeedText(body);
-    // CDATA content is escaped: "&" grows most, to "&amp;".
-    check(text.size() <= 5 * body.size(), "normalising grows the text at most fivefold");
+    const std::string text =
+        normaliseFeedText(body, contentType, "http://127.0.0.1/feeds/feed.xml");
+    // CDATA content is escaped ("&" grows most, to "&amp;"); an Atom feed's entries grow
+    // within their budget, and one record may cross it.
+    check(text.size() <= 6 * body.size() + atomEntryBudget(body.size()),
+          "normalising keeps the text bounded");
 
     LineStores stores;
     NullFeedView view;

@@ -147,8 +147,8 @@ QString withoutTags(QStringView html) {
 class Rewriter {
 public:
     Rewriter(const QByteArray& utf8Document, std::string_view documentUri)
-        : documentBase_(
-              QUrl(QString::fromUtf8(documentUri.data(), qsizetype(documentUri.size())))) {
+        : documentBase_(QUrl(QString::fromUtf8(documentUri.data(), qsizetype(documentUri.size())))),
+          entryBudget_(atomEntryBudget(static_cast<std::size_t>(utf8Document.size()))) {
         // Text added as a string locks the reader to UTF-8, so the declaration cannot
         // override the encoding the bytes were already decoded from.
         xml_.addData(QString());
@@ -218,7 +218,7 @@ private:
         }
         if (!entry.hasSummary)
             entry.summary = std::move(entry.content);
-        if (entry.hasTitle)
+        if (entry.hasTitle && out.size() < entryBudget_)
             appendRecord(out, entry);
     }
 
@@ -338,6 +338,7 @@ private:
 
     QXmlStreamReader xml_;
     QUrl documentBase_;
+    std::size_t entryBudget_;
 };
 
 } // namespace

@@ -85,3 +85,21 @@ TEST(AtomRewriter, TheRootElementDecides) {
     EXPECT_FALSE(hasAtomRoot("text <feed>"));
     EXPECT_FALSE(hasAtomRoot("<!-- unterminated <feed>"));
 }
+
+TEST(AtomRewriter, ALongBaseInheritedByManyEntriesCannotBlowUpTheText) {
+    const std::string base(100'000, 'a');
+    std::string atom =
+        "<feed xmlns=\"http://www.w3.org/2005/Atom\" xml:base=\"http://example.org/" + base +
+        "/\"><title>T</title>";
+    for (int i = 0; i < 2'000; ++i)
+        atom += "<entry><title>t</title><link href=\"x\"/></entry>";
+    atom += "</feed>";
+
+    const std::optional<std::string> text = rewriteAtom(QByteArray::fromStdString(atom), {});
+    ASSERT_TRUE(text.has_value());
+    // Unbounded, 2000 links of 100 kB each would be 200 MB.
+    EXPECT_LE(text->size(), atomEntryBudget(atom.size()) + 200'000);
+    EXPECT_GT(text->size(), atom.size());
+    EXPECT_NE(text->find("<title>t</title><link>http://example.org/" + base + "/x</link>"),
+              std::string::npos);
+}
