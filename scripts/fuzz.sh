@@ -28,7 +28,7 @@ for seeds in fuzz/corpus/*/; do
         "${dictionary[@]}" "$work" "$seeds" >"$log" 2>&1
     status=$?
 
-    grep -a -E '^#[0-9]+ +DONE' "$log" | tail -1
+    grep -a -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1
     grep -a -E 'stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$log"
     if ((status != 0)); then
         failed=1

@@ -21,6 +21,25 @@ FeedEntry entryOf(std::string_view line) {
     return entry;
 }
 
+// A field as one line without the separator, so that the next load splits the line where
+// this save put the commas. A comma in a URI becomes its percent form, which names the same
+// resource; elsewhere the full-width comma "，". Neither a line break nor a comma can be the
+// second byte of a two-byte character.
+std::string fieldText(std::string_view field, std::string_view commaReplacement) {
+    std::string text;
+    text.reserve(field.size());
+    for (const char c : field) {
+        if (c == ',')
+            text += commaReplacement;
+        else
+            text += c == '\r' || c == '\n' ? ' ' : c;
+    }
+    return text;
+}
+
+constexpr std::string_view kFullWidthComma = "\x81\x43";
+constexpr std::string_view kPercentComma = "%2C";
+
 } // namespace
 
 FeedListFile::Loaded FeedListFile::read(const std::string& path) {
@@ -39,12 +58,11 @@ std::vector<FeedEntry> FeedListFile::parse(std::string_view bytes) {
 std::string FeedListFile::format(const std::vector<FeedEntry>& entries) {
     std::string text;
     for (const FeedEntry& entry : entries) {
-        // A line break inside a field would split the entry into two on the next load.
-        text += textlines::oneLine(entry.title);
+        text += fieldText(entry.title, kFullWidthComma);
         text += ',';
-        text += textlines::oneLine(entry.uri);
+        text += fieldText(entry.uri, kPercentComma);
         text += ',';
-        text += textlines::oneLine(entry.shown);
+        text += fieldText(entry.shown, kFullWidthComma);
         text += "\r\n";
     }
     return text;

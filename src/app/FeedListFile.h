@@ -27,7 +27,9 @@ public:
     // every ","; fields after the third are ignored and missing fields are empty.
     static std::vector<FeedEntry> parse(std::string_view bytes);
 
-    // Every entry as title + "," + URI + "," + flag + CR LF; an empty list is no bytes.
+    // Every entry as title + "," + URI + "," + flag + CR LF; an empty list is no bytes. A
+    // line break inside a field becomes a blank and a comma "%2C" in the URI and "，"
+    // elsewhere, so that every entry reads back as one entry with its own URI.
     static std::string format(const std::vector<FeedEntry>& entries);
 
     // Replaces the file atomically. On failure the message "ファイル <path> を作成できません";

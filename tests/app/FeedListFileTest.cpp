@@ -120,6 +120,19 @@ TEST(FeedListFileWrite, LineBreaksInsideAFieldCannotSplitTheEntry) {
     EXPECT_EQ(FeedListFile::read(dir.file("news.csv")).entries.size(), 1u);
 }
 
+TEST(FeedListFileWrite, ACommaInsideAFieldCannotShiftTheFieldsAfterIt) {
+    // A title typed or imported with a comma used to push the URI into the flag field on
+    // the next load, and the feed was lost.
+    const std::vector<FeedEntry> entries = {{"News, Japan", "http://a/?q=1,2", kShown}};
+    const std::string text = FeedListFile::format(entries);
+    EXPECT_EQ(text, "News\x81\x43 Japan,http://a/?q=1%2C2," + kShown + "\r\n");
+    const std::vector<FeedEntry> back = FeedListFile::parse(text);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0].uri, "http://a/?q=1%2C2");
+    EXPECT_EQ(back[0].shown, kShown);
+    EXPECT_EQ(FeedListFile::format(back), text);
+}
+
 TEST(FeedListFileWrite, FailuresNameTheFileAndKeepTheOldOne) {
     TempDir dir;
     const std::vector<FeedEntry> entries = {{"t", "u", kShown}};
