@@ -71,6 +71,12 @@ TEST_F(FeedLoaderTest, ReadsTheFeedInTheCharsetItsAnswerNames) {
     stores.Memo1.setLines({"welcome"});
     EXPECT_TRUE(load(server.url("/sjis")));
     EXPECT_EQ(linesOf(stores.Memo1), (Lines{"", "<title>\x93\xFA\x96\x7B"}));
+
+    // An Atom feed's relative links resolve against the address it came from.
+    server.route("/news/atom", Response::text("<feed><title>A</title><link href='page'/></feed>"));
+    EXPECT_TRUE(load(server.url("/news/atom")));
+    EXPECT_EQ(linesOf(stores.Memo1),
+              (Lines{"", "<title>A", "</title>", "<link>" + server.url("/news/page"), "</link>"}));
 }
 
 TEST_F(FeedLoaderTest, AFailedDownloadLeavesThePlaceholderAndTheFailureLine) {
