@@ -1,6 +1,8 @@
 // Times normalisation and composition of three 1 MiB documents of 1000 items held in
 // memory (no network): RSS in UTF-8, the same RSS in Shift_JIS, and Atom. Each prints its
-// throughput as "<name> MB/s N"; the last line is the slowest, "MB/s N".
+// throughput as "<name> MB/s N"; the last line is the slowest, "MB/s N". Throughput counts
+// the CPU time of the thread, which other programs on a busy machine do not inflate; the
+// wall time is printed beside it.
 
 #include "feed/FeedComposer.h"
 #include "feed/FeedText.h"
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 namespace {
@@ -67,6 +70,12 @@ std::string buildDocument(const Shape& shape) {
     return document;
 }
 
+double threadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 // Best-of-20 throughput in MB/s; false when the records are not all there.
 bool measure(const char* name, const std::string& document, const std::string& contentType,
              double& throughput) {
@@ -75,18 +84,22 @@ bool measure(const char* name, const std::string& document, const std::string& c
     FeedComposer composer(stores, view);
     constexpr int rounds = 20;
     double best = 1e9;
+    double bestCpu = 1e9;
     std::size_t records = 0;
     for (int round = 0; round < rounds; ++round) {
         const auto start = std::chrono::steady_clock::now();
+        const double startCpu = threadMilliseconds();
         stores.Memo1.setSplitBefore(normaliseFeedText(document, contentType, "http://bench/"), '<');
         composer.ComposeFeed("Bench", "http://bench/rss");
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        bestCpu = std::min(bestCpu, threadMilliseconds() - startCpu);
         best = std::min(best, elapsed.count());
         records = stores.recordCount();
     }
-    throughput = static_cast<double>(document.size()) / (1024.0 * 1024.0) / best;
-    std::printf("%s: document %zu bytes, %zu records, best of %d: %.2f ms, MB/s %.0f\n", name,
-                document.size(), records, rounds, best * 1000.0, throughput);
+    throughput = static_cast<double>(document.size()) / (1024.0 * 1024.0) / (bestCpu / 1000.0);
+    std::printf("%s: document %zu bytes, %zu records, best of %d: %.2f ms CPU (%.2f ms wall), "
+                "MB/s %.0f\n",
+                name, document.size(), records, rounds, bestCpu, best * 1000.0, throughput);
     return records == items + 1;
 }
 
