@@ -8,7 +8,11 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <X11/Xutil.h>
+
 #include <array>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -75,12 +79,38 @@ std::array<long, 12> strutFor(DockEdge edge, const QRect& strip, int rootWidth, 
     return strut;
 }
 
+// Waits, briefly, until the window manager has let go of a withdrawn window: it clears the
+// window's states then, and would clear them after the window is shown again.
+void waitUntilWithdrawn(Display* display, Window window) {
+    const Atom wmState = atom(display, "WM_STATE");
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        XSync(display, False);
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long remaining = 0;
+        unsigned char* data = nullptr;
+        const bool read = XGetWindowProperty(display, window, wmState, 0, 1, False, wmState, &type,
+                                             &format, &count, &remaining, &data) == Success;
+        const bool managed = read && data && count == 1 && format == 32 &&
+                             *reinterpret_cast<const long*>(data) != WithdrawnState;
+        if (data)
+            XFree(data);
+        if (!managed)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(4));
+    }
+}
+
 // The window manager reads a window's type only when the window is mapped, so a mapped
 // window is withdrawn while its type changes.
-template <typename Change> void whileUnmapped(QWidget& window, Change change) {
+template <typename Change>
+void whileUnmapped(QWidget& window, Display* display, Window handle, Change change) {
     const bool visible = window.isVisible();
-    if (visible)
+    if (visible) {
         window.hide();
+        waitUntilWithdrawn(display, handle);
+    }
     change();
     if (visible)
         window.show();
@@ -106,7 +136,7 @@ void DockStrip::reserve(DockEdge edge, const QRect& strip) {
     const std::array<long, 12> strut =
         strutFor(edge, pixels, DisplayWidth(display, screen), DisplayHeight(display, screen));
 
-    whileUnmapped(window_, [&] {
+    whileUnmapped(window_, display, handle, [&] {
         if (QWindow* native = window_.windowHandle())
             native->setProperty(kQtWindowTypeProperty, kQtDockType);
         Atom dock = atom(display, "_NET_WM_WINDOW_TYPE_DOCK");
@@ -128,7 +158,7 @@ void DockStrip::release() {
     if (!display || !window_.testAttribute(Qt::WA_WState_Created))
         return;
     const Window handle = static_cast<Window>(window_.winId());
-    whileUnmapped(window_, [&] {
+    whileUnmapped(window_, display, handle, [&] {
         if (QWindow* native = window_.windowHandle())
             native->setProperty(kQtWindowTypeProperty, QVariant());
         XDeleteProperty(display, handle, atom(display, "_NET_WM_STRUT_PARTIAL"));
