@@ -154,10 +154,28 @@ void TLightStr::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TLightStr::setTimerRunning(bool running) {
-    if (running)
-        timer_.start();
-    else
-        timer_.stop();
+    timerWanted_ = running;
+    applyTimer();
+}
+
+void TLightStr::setPauseOnHover(bool pause) {
+    pauseOnHover_ = pause;
+    setHeld(pause && underMouse());
+}
+
+void TLightStr::setHeld(bool held) {
+    held_ = held;
+    applyTimer();
+}
+
+void TLightStr::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    setHeld(pauseOnHover_);
+}
+
+void TLightStr::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    setHeld(false);
 }
 
 void TLightStr::setTimerInterval(unsigned milliseconds) {

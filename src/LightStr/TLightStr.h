@@ -65,6 +65,11 @@ public:
     void setShowFontH(int height) { engine_->setShowFontH(height); }
     bool ShowLoop() const { return engine_->showLoop(); }
     void setShowLoop(bool loop) { engine_->setShowLoop(loop); }
+    // While the pointer rests on the sign it stands still, and goes on from the same column
+    // when the pointer leaves; the show itself stays on and no event is raised.
+    bool PauseOnHover() const { return pauseOnHover_; }
+    void setPauseOnHover(bool pause);
+    bool HeldByPointer() const { return held_; }
 
     // The font lines are rendered in, applied from the next line on. FontName is the stored
     // Windows face name in code page 932 ("ＭＳ ゴシック"; "@" first for vertical writing,
@@ -101,6 +106,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QSize controlSize() const override { return size(); }
@@ -116,8 +123,18 @@ private:
     void showActiveChanged(bool active) override;
 
     bool geometryFollowsSettings() const;
+    void setHeld(bool held);
+    void applyTimer() {
+        if (timerWanted_ && !held_)
+            timer_.start();
+        else
+            timer_.stop();
+    }
 
     QTimer timer_;
+    bool timerWanted_ = false; // the show runs; the pointer may still hold the timer
+    bool pauseOnHover_ = false;
+    bool held_ = false;
     std::unique_ptr<SignEngine> engine_;
     // What the last Paint saw, so a paint event asks for another one only after a change.
     struct PaintedGeometry {

@@ -94,6 +94,7 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.vertical = reader.is(k::option::Direct, flag::True);
     // Only "false" turns reversed scrolling off.
     s.reverse = !reader.is(k::option::Rever, flag::False);
+    s.pauseOnHover = !reader.is(k::option::Hover, flag::False);
     s.browserProgram = reader.text(k::option::urlEXE);
     s.homeAddress = reader.text(k::option::DefUri);
 
@@ -153,6 +154,7 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.integer(k::option::OP16, sending);
     writer.text(k::option::Direct, trueOr(vertical, flag::False));
     writer.text(k::option::Rever, trueOr(reverse, flag::False));
+    writer.text(k::option::Hover, trueOr(pauseOnHover, flag::False));
 
     writer.integer(k::select::main, headlineChoice);
     writer.integer(k::select::dec, descriptionChoice);

@@ -71,6 +71,7 @@ struct GlowtapeSettings {
     int sending = 0;                                              // OP16
     bool vertical = false;                                        // Direct
     bool reverse = false;                                         // Rever
+    bool pauseOnHover = false;                                    // Hover
     std::string browserProgram;                                   // urlEXE
     std::string homeAddress;                                      // DefUri
     // select

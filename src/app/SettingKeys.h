@@ -113,6 +113,8 @@ inline constexpr SettingKey OP15{S, "OP15", F::Flag, flag::Bottom};
 inline constexpr SettingKey OP16{S, "OP16", F::Integer, "0"};
 inline constexpr SettingKey Direct{S, "Direct", F::Flag, flag::False};
 inline constexpr SettingKey Rever{S, "Rever", F::Flag, flag::True};
+// The sign stops while the pointer rests on it and names the article in a tooltip.
+inline constexpr SettingKey Hover{S, "Hover", F::Flag, flag::True};
 inline constexpr SettingKey urlEXE{S, "urlEXE", F::Text, ""};
 inline constexpr SettingKey DefUri{S, "DefUri", F::Text, "http://"};
 } // namespace option

@@ -9,6 +9,7 @@
 #include "app/SettingsReader.h"
 #include "app/WindowPlacement.h"
 #include "articles/TForm3.h"
+#include "feed/ArticleHint.h"
 #include "feed/FeedRotation.h"
 #include "framework/Cp932.h"
 #include "framework/FontFaceMap.h"
@@ -18,6 +19,7 @@
 #include "framework/X11Window.h"
 #include "options/TForm2.h"
 #include "reader/TForm5.h"
+#include "ticker/SignPointer.h"
 #include "ticker/TrayIcon.h"
 
 #include <QApplication>
@@ -85,6 +87,12 @@ void TForm1::buildControls() {
     LightStr1->setBackColor(0x00000000);
     LightStr1->setBit(4);
     LightStr1->OnDblClick = [this](TLightStr*) { LightStr1DblClick(); };
+    // The ticker is seldom the active window; its tooltip shows all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    new SignPointer(*LightStr1, [this] {
+        const ArticleRecord record = stores_.record(std::size_t(std::max(state_.articleIndex, 0)));
+        return articleHint(record.title, record.description);
+    });
     LightStr1->OnLineNext = [this](TLightStr*, int) {
         if (rotation_)
             rotation_->LightStr1LineNext();
@@ -284,6 +292,7 @@ bool TForm1::FormCreate(const SettingsReader& reader) {
     }
     if (reader.is(option::Rever, flag::False))
         LightStr1->setReverse(false);
+    LightStr1->setPauseOnHover(!reader.is(option::Hover, flag::False));
     LightStr1->setShowInterval(static_cast<unsigned>(reader.integer(option::OP5)));
     LightStr1->setSpace(reader.integer(option::OP9));
     LightStr1->setBit(reader.integer(option::OP10));
@@ -413,6 +422,7 @@ void TForm1::collectSettings(GlowtapeSettings& settings) const {
     settings.sending = LightStr1->Sending();
     settings.vertical = LightStr1->Direction();
     settings.reverse = LightStr1->Reverse();
+    settings.pauseOnHover = LightStr1->PauseOnHover();
 }
 
 void TForm1::SaveSettings() {

@@ -63,7 +63,7 @@ TEST_F(SaveSettings, ANewFileHasItsSectionsAndKeysInOrderWithTheDefaults) {
     EXPECT_EQ(keysOf(text, "option"),
               (std::vector<std::string>{"urlEXE", "DefUri", "OP0", "OP2", "OP4", "OP5", "OP6",
                                         "OP7", "OP8", "OP9", "OP10", "OP11", "OP12", "OP13", "OP15",
-                                        "OP16", "Direct", "Rever"}));
+                                        "OP16", "Direct", "Rever", "Hover"}));
     EXPECT_EQ(keysOf(text, "color"),
               (std::vector<std::string>{"font", "title", "dark", "back", "dec"}));
     EXPECT_EQ(keysOf(text, "font"), (std::vector<std::string>{"name1", "name2", "OP1", "size1",

@@ -1,0 +1,107 @@
+#include "feed/ArticleHint.h"
+
+#include "framework/Cp932.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+bool startsTag(const QString& text, qsizetype at) {
+    if (text.at(at) != u'<' || at + 1 >= text.size())
+        return false;
+    const QChar next = text.at(at + 1);
+    return (next.isLetter() && next.unicode() < 0x80) || next == u'/' || next == u'!';
+}
+
+// Tags that end a line or a paragraph leave a space, the others nothing.
+bool separates(QStringView tag) {
+    static const std::array<QStringView, 6> names{u"br", u"p", u"div", u"li", u"tr", u"td"};
+    tag = tag.mid(tag.startsWith(u"</") ? 2 : 1);
+    for (QStringView name : names)
+        if (tag.startsWith(name, Qt::CaseInsensitive) &&
+            (tag.size() == name.size() || !tag.at(name.size()).isLetterOrNumber()))
+            return true;
+    return false;
+}
+
+QString withoutTags(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype end = startsTag(text, i) ? text.indexOf(u'>', i + 1) : -1;
+        if (end < 0) {
+            result += text.at(i++);
+            continue;
+        }
+        if (separates(QStringView(text).mid(i, end - i)))
+            result += u' ';
+        i = end + 1;
+    }
+    return result;
+}
+
+// The named entities a feed's markup uses most, and numeric ones; others stay as written.
+QString decoded(const QString& text) {
+    static const std::array<std::pair<QStringView, QChar>, 6> named{{{u"amp", u'&'},
+                                                                     {u"lt", u'<'},
+                                                                     {u"gt", u'>'},
+                                                                     {u"quot", u'"'},
+                                                                     {u"apos", u'\''},
+                                                                     {u"nbsp", u' '}}};
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype end = text.at(i) == u'&' ? text.indexOf(u';', i + 1) : -1;
+        if (end < 0 || end - i > 10) {
+            result += text.at(i++);
+            continue;
+        }
+        const QStringView name = QStringView(text).mid(i + 1, end - i - 1);
+        bool known = false;
+        if (name.startsWith(u'#')) {
+            const bool hex = name.size() > 1 && (name.at(1) == u'x' || name.at(1) == u'X');
+            const uint code = name.mid(hex ? 2 : 1).toUInt(&known, hex ? 16 : 10);
+            known = known && code > 0 && code <= 0x10FFFF && !QChar::isSurrogate(code);
+            if (known)
+                result += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        } else {
+            for (const auto& [entity, character] : named)
+                if (name == entity) {
+                    result += character;
+                    known = true;
+                }
+        }
+        if (!known) {
+            result += text.at(i++);
+            continue;
+        }
+        i = end + 1;
+    }
+    return result;
+}
+
+QString plainText(std::string_view cp932Text) {
+    return decoded(withoutTags(cp932::toQString(cp932Text))).simplified();
+}
+
+QString cutToLimit(QString text) {
+    if (text.size() <= kDescriptionLimit)
+        return text;
+    qsizetype keep = kDescriptionLimit - 1;
+    if (text.at(keep - 1).isHighSurrogate())
+        --keep;
+    return text.left(keep) + QChar(0x2026); // …
+}
+
+} // namespace
+
+QString articleHint(std::string_view cp932Title, std::string_view cp932Description) {
+    const QString title = plainText(cp932Title);
+    const QString description = cutToLimit(plainText(cp932Description));
+    if (description.isEmpty())
+        return title;
+    if (title.isEmpty())
+        return description;
+    return title + QLatin1Char('\n') + description;
+}
