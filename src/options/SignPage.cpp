@@ -2,9 +2,11 @@
 
 #include "LightStr/TLightStr.h"
 #include "SpeedButtonEX/TSpeedButtonEX.h"
+#include "ticker/SignPointer.h"
 #include "ticker/TForm1.h"
 #include "ticker/WindowModeCommands.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
@@ -16,9 +18,9 @@ SignPage::SignPage(const QString& title, TForm1& ticker) : QGroupBox(title), tic
     trackBars_ = new QGridLayout;
     column_->addLayout(trackBars_);
     TLightStr* sign = ticker_.sign();
-    TrackBar1 = addTrackBar("TrackBar1", QStringLiteral("速　　度"), 1, 50, 10, [sign](int value) {
-        sign->setShowInterval(static_cast<unsigned>(value));
-    });
+    TrackBar1 = addTrackBar(
+        "TrackBar1", QStringLiteral("速　　度"), SignPointer::kFastest, SignPointer::kSlowest, 10,
+        [sign](int value) { sign->setShowInterval(static_cast<unsigned>(value)); });
     TrackBar2 = addTrackBar("TrackBar2", QStringLiteral("送り速度"), 0, 30, 0,
                             [sign](int value) { sign->setSending(value); });
     TrackBar3 = addTrackBar("TrackBar3", QStringLiteral("液晶余白"), 0, 10, 0,
@@ -31,6 +33,15 @@ SignPage::SignPage(const QString& title, TForm1& ticker) : QGroupBox(title), tic
                             [this](int width) { ticker_.resize(width, ticker_.height()); });
 
     column_->addWidget(buildWindowButtons());
+    Hover = new QCheckBox(QStringLiteral("マウスを乗せると止めて記事の内容を表示"), this);
+    Hover->setObjectName(QStringLiteral("Hover"));
+    Hover->setAccessibleName(Hover->text());
+    Hover->setChecked(true);
+    connect(Hover, &QCheckBox::toggled, this, [this, sign](bool checked) {
+        if (!presetting_)
+            sign->setPauseOnHover(checked);
+    });
+    column_->addWidget(Hover);
     column_->addStretch();
 }
 
@@ -102,5 +113,6 @@ void SignPage::presetFromTicker() {
     TrackBar5->setValue(ticker_.height());
     TrackBar7->setMaximum(screen.width());
     TrackBar7->setValue(ticker_.width());
+    Hover->setChecked(sign.PauseOnHover());
     presetting_ = false;
 }

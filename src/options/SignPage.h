@@ -4,6 +4,7 @@
 #include <functional>
 
 class QBoxLayout;
+class QCheckBox;
 class QGridLayout;
 class QSlider;
 class TForm1;
@@ -37,4 +38,5 @@ private:
     QSlider* TrackBar4 = nullptr;
     QSlider* TrackBar5 = nullptr;
     QSlider* TrackBar7 = nullptr;
+    QCheckBox* Hover = nullptr;
 };

@@ -11,8 +11,9 @@ namespace {
 constexpr int kNotch = 120; // eighths of a degree per wheel notch
 } // namespace
 
-SignPointer::SignPointer(TLightStr& sign, std::function<QString()> hint)
-    : QObject(&sign), sign_(sign), hint_(std::move(hint)) {
+SignPointer::SignPointer(TLightStr& sign, std::function<QString()> hint,
+                         std::function<void()> speedChanged)
+    : QObject(&sign), sign_(sign), hint_(std::move(hint)), speedChanged_(std::move(speedChanged)) {
     sign_.installEventFilter(this);
 }
 
@@ -39,9 +40,11 @@ bool SignPointer::eventFilter(QObject* watched, QEvent* event) {
         wheelRest_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
         const int notches = wheelRest_ / kNotch;
         wheelRest_ -= notches * kNotch;
-        if (notches != 0)
+        if (notches != 0) {
             sign_.setShowInterval(static_cast<unsigned>(
                 intervalAfter(static_cast<int>(sign_.ShowInterval()), notches)));
+            speedChanged_();
+        }
         return true;
     }
     return false;

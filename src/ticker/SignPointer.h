@@ -14,7 +14,8 @@ public:
     static constexpr int kFastest = 1;  // milliseconds per step
     static constexpr int kSlowest = 50; // the speed trackbar's range
 
-    SignPointer(TLightStr& sign, std::function<QString()> hint);
+    // `speedChanged` runs after the wheel has changed the sign's interval.
+    SignPointer(TLightStr& sign, std::function<QString()> hint, std::function<void()> speedChanged);
 
     // The interval after `notches` wheel notches (up positive = faster) from `interval`; a
     // value outside the range only moves toward it.
@@ -26,5 +27,6 @@ protected:
 private:
     TLightStr& sign_;
     std::function<QString()> hint_;
+    std::function<void()> speedChanged_;
     int wheelRest_ = 0; // eighths of a degree not yet worth a notch
 };

@@ -17,6 +17,7 @@
 #include "framework/MessageBox.h"
 #include "framework/SystemColor.h"
 #include "framework/X11Window.h"
+#include "options/SignPage.h"
 #include "options/TForm2.h"
 #include "reader/TForm5.h"
 #include "ticker/SignPointer.h"
@@ -89,10 +90,18 @@ void TForm1::buildControls() {
     LightStr1->OnDblClick = [this](TLightStr*) { LightStr1DblClick(); };
     // The ticker is seldom the active window; its tooltip shows all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    new SignPointer(*LightStr1, [this] {
-        const ArticleRecord record = stores_.record(std::size_t(std::max(state_.articleIndex, 0)));
-        return articleHint(record.title, record.description);
-    });
+    new SignPointer(
+        *LightStr1,
+        [this] {
+            const ArticleRecord record =
+                stores_.record(std::size_t(std::max(state_.articleIndex, 0)));
+            return articleHint(record.title, record.description);
+        },
+        // The speed trackbar shows what the wheel chose.
+        [this] {
+            if (options_ && options_->isVisible())
+                options_->signPage()->presetFromTicker();
+        });
     LightStr1->OnLineNext = [this](TLightStr*, int) {
         if (rotation_)
             rotation_->LightStr1LineNext();

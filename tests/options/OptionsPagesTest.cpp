@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QWheelEvent>
 #include <filesystem>
 
 namespace {
@@ -131,6 +132,23 @@ TEST_F(OptionsPages, TrackBarsApplyAtOnceAndFollowTheTickerWhenOpened) {
     EXPECT_EQ(option<QSlider>("TrackBar5").value(), 77);
     EXPECT_EQ(option<QSlider>("TrackBar7").value(), 321);
     EXPECT_EQ(ticker().size(), QSize(321, 77)); // presetting changes nothing
+}
+
+TEST_F(OptionsPages, HoverIsAPageOneOptionAndTheSpeedTrackBarFollowsTheWheel) {
+    start();
+    ticker().N3Click();
+    auto& hover = option<QCheckBox>("Hover");
+    EXPECT_TRUE(hover.isChecked());
+    hover.setChecked(false);
+    EXPECT_FALSE(sign().PauseOnHover());
+    EXPECT_EQ(saved("option", "Hover"), "false");
+
+    const QPointF at(5, 5);
+    QWheelEvent notch(at, sign().mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&sign(), &notch);
+    EXPECT_EQ(sign().ShowInterval(), 11u);
+    EXPECT_EQ(option<QSlider>("TrackBar1").value(), 11);
 }
 
 TEST_F(OptionsPages, ReaderOptionsOnThePositionPage) {
