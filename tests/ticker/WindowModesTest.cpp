@@ -98,7 +98,7 @@ TEST_F(WindowModesTest, TheOrientationToggleSwapsTheSizeAndThePositionCaptions) 
     EXPECT_EQ(dockCaption(), QStringLiteral("画面上部にて表示"));
 }
 
-TEST_F(WindowModesTest, TheIconTipFollowsTheComposedFeedAndStartsOverWithTheWindow) {
+TEST_F(WindowModesTest, TheIconFollowsTheComposedFeedAndStartsOverWithTheWindow) {
     dir.write("feed.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss><channel>\n"
                           "<title>Local</title>\n<link>http://127.0.0.1/</link>\n"
                           "<item><title>One</title><link>http://127.0.0.1/1</link></item>\n"
@@ -111,11 +111,18 @@ TEST_F(WindowModesTest, TheIconTipFollowsTheComposedFeedAndStartsOverWithTheWind
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(icon->toolTip(), QStringLiteral("Glowtape"));
     EXPECT_FALSE(icon->icon().isNull());
+    // A right click opens the ticker's menu only once the ticker's own right click would.
+    QMenu& menu = *ticker().popupMenu();
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_FALSE(menu.isVisible());
 
     ticker().rotation()->showFeedNow(0);
     waitForLoad();
     EXPECT_TRUE(icon->toolTip().startsWith(QStringLiteral("Glowtape 【Local")))
         << icon->toolTip().toStdString();
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
 
     menuItem("ボーダーを表示").trigger();
     ASSERT_NE(ticker().trayIcon().icon(), nullptr);
