@@ -39,6 +39,9 @@ constexpr int kDesignToolBarHeight = 11;
 constexpr int kDecLeft = 38;
 constexpr int kLaunchPanelWidth = 35;
 // "指定したプログラムでは開けませんでした。設定を確認してください。"
+const QString kKeyTaken =
+    QStringLiteral("他のソフトがキーを利用中のためこのショートカットキーを利用できません。"
+                   "\r\n設定変更してください。");
 const QString kProgramFailed =
     QStringLiteral("指定したプログラムでは開けませんでした。設定を確認してください。");
 
@@ -154,10 +157,7 @@ void TForm1::buildMenu() {
     windows->addAction(QStringLiteral("記事一覧表示"));
     QMenu* control = PopupMenu1->addMenu(QStringLiteral("コントロール"));
     // The jumps need a composed feed; before one the menu opens only for a new user.
-    add(control, QStringLiteral("ニュース早送り"), [this] {
-        if (rotation_ && menuReady_)
-            rotation_->N9Click();
-    });
+    add(control, QStringLiteral("ニュース早送り"), [this] { nextFeed(); });
     add(control, QStringLiteral("記事早送り"), [this] {
         if (rotation_ && menuReady_)
             rotation_->N13Click();
@@ -217,26 +217,10 @@ void TForm1::buildWindowModes(std::array<QAction*, 4> corners) {
         [this] { LightStr1DblClick(); }, this);
     hotKeys_ = std::make_unique<HotKeys>(
         settingsDirectory_ + std::string(settings::kDataFileName),
-        std::array<HotKeys::Action, hotkeys::kSlotCount>{[this] {
-                                                             bringToFront();
-                                                             N10Click();
-                                                         },
-                                                         [this] { closeReaderFromKey(); },
-                                                         [this] {
-                                                             if (rotation_ && menuReady_)
-                                                                 rotation_->N9Click();
-                                                         },
-                                                         [this] {
-                                                             if (rotation_ && menuReady_)
-                                                                 rotation_->PreviousFeed();
-                                                         }},
-        [] {
-            messagebox::notice(
-                nullptr,
-                cp932::fromQString(QStringLiteral(
-                    "他のソフトがキーを利用中のためこのショートカットキーを利用できません。"
-                    "\r\n設定変更してください。")));
-        });
+        std::array<HotKeys::Action, hotkeys::kSlotCount>{
+            [this] { showReaderFromKey(); }, [this] { closeReaderFromKey(); },
+            [this] { nextFeed(); }, [this] { previousFeed(); }},
+        [] { messagebox::notice(nullptr, cp932::fromQString(kKeyTaken)); });
 }
 
 void TForm1::attachToDesktop() {
@@ -516,6 +500,22 @@ void TForm1::N10Click() {
 void TForm1::bringToFront() {
     raise();
     activateWindow();
+}
+
+void TForm1::showReaderFromKey() {
+    bringToFront();
+    N10Click();
+}
+
+// The jumps need a composed feed; before one the menu opens only for a new user.
+void TForm1::nextFeed() {
+    if (rotation_ && menuReady_)
+        rotation_->N9Click();
+}
+
+void TForm1::previousFeed() {
+    if (rotation_ && menuReady_)
+        rotation_->PreviousFeed();
 }
 
 void TForm1::closeReaderFromKey() {

@@ -119,9 +119,12 @@ private:
     void attachToDesktop();
     void detachFromDesktop();
     void orientationChanged(bool vertical);
-    // The hot keys' actions.
+    // The hot keys' actions; the feed jumps also serve the menu.
     void bringToFront();
+    void showReaderFromKey();
     void closeReaderFromKey();
+    void nextFeed();
+    void previousFeed();
     void applyDescriptionFont();
     void setToolBarHeightFromFont();
 
