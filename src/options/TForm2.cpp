@@ -146,6 +146,14 @@ QTreeView* TForm2::newsList() const {
     return feedManager_->newsList();
 }
 
+ReaderOptions TForm2::readerOptions() const {
+    return {OP2->isChecked(),
+            OP11a->isChecked()   ? ReaderPlacement::Above
+            : OP11b->isChecked() ? ReaderPlacement::Below
+                                 : ReaderPlacement::NotPlaced,
+            OP12->isChecked(), OP13->isChecked(), cp932::fromQString(DefUri->text())};
+}
+
 void TForm2::selectCategory(int index) {
     for (std::size_t i = 0; i < pages_.size(); ++i)
         pages_[i]->setVisible(static_cast<int>(i) == index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "feed/LineChoices.h"
+#include "reader/ReaderOptions.h"
 
 #include <QWidget>
 #include <array>
@@ -32,6 +33,7 @@ public:
     int DecList() const override;
     // The program that opens articles; empty for the desktop's handler (code page 932).
     std::string browserProgram() const;
+    ReaderOptions readerOptions() const;
 
     void selectCategory(int index);
     // Left/right captions for a vertical sign, top/bottom for a horizontal one.

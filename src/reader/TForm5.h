@@ -1,29 +1,107 @@
 #pragma once
 
 #include "app/GlowtapeSettings.h"
+#include "reader/AddressHistory.h"
+#include "reader/ReaderGeometry.h"
+#include "reader/ReaderLayout.h"
 
 #include <QWidget>
 #include <string>
+#include <vector>
 
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QListWidget;
+class QModelIndex;
+class QPushButton;
+class QSplitter;
+class QToolButton;
+class QTreeView;
 class TForm1;
+class TUIWebBrowser;
+struct ReaderOptions;
 
-// The news reader window. Hidden until opened; its layout settings are kept as read so that
-// a save writes them back; closing it saves the settings.
+// The news reader: the registered feeds (or the Favorites) on the left, the articles of one
+// feed above the embedded browser on the right, the navigation bar and the status line.
+// Hidden until opened; closing it saves the settings.
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
     TForm5(TForm1& ticker, const std::string& settingsDirectory);
     void collectSettings(GlowtapeSettings& settings) const;
-    // Opens the reader on the current feed and article.
+
+    // Opens the reader on the ticker's current feed and article.
     void ShowReader();
+
+    // The commands of the reader's controls.
+    void Button4Click(); // mode: news -> document -> none -> news
+    void Button5Click(); // navigation bar on and off
+    void Button6Click(); // full screen width on and off
+    void NewsListDblClick();
+    void ReportListDblClick(int row);
+    void MoveClick();
+    void HomeClick();
+    void RefClick();
+    void ShellTreeView1DblClick(const QModelIndex& index);
+
+    ReaderLayout layout() const;
+    const AddressHistory& history() const { return history_; }
+    // The browser, once the reader has been shown.
+    TUIWebBrowser* browser() const { return WebBrowser1; }
+    // The reader's link list: line i is the link of article row i.
+    const std::vector<std::string>& links() const { return Memo2; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControls();
+    QWidget* buildToolBar();
+    QWidget* buildStatusBar();
+    void applyLayout(const ReaderLayout& layout);
+    TUIWebBrowser* ensureBrowser();
+    void openFavourites();
+    // Loads the address if the reader may; a refused address is said in the status line.
+    void navigate(const QString& address);
+    void NavigateComplete(const QString& address);
+    void listFeed(int row);
+    void placeBesideSign(const ReaderOptions& options);
+    void setFrame(const QRect& frame);
+    void setAddressBoxWidth(int width);
+    bool isScreenWide() const;
+    QRect screenRect() const;
+
     TForm1& ticker_;
     int panelWidth_ = 200;
     int listHeight_ = 200;
-    ReaderMode mode_ = ReaderMode::News;
-    bool toolBarShown_ = false;
+    readergeometry::SavedSpan saved_;
+    AddressHistory history_;
+    std::vector<std::string> Memo2;
+
+    QWidget* TopTool = nullptr;
+    QToolButton* BackB = nullptr;
+    QToolButton* ForwardB = nullptr;
+    QToolButton* Ref = nullptr;
+    QToolButton* Home = nullptr;
+    QComboBox* URI = nullptr;
+    QPushButton* Move = nullptr;
+    QWidget* botBar = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QLabel* Label1 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* PanelLeft = nullptr;
+    QListWidget* NewsList = nullptr;
+    QTreeView* ShellTreeView1 = nullptr;
+    QFileSystemModel* favourites_ = nullptr;
+    QWidget* PanelRight = nullptr;
+    QLabel* TitlePanel = nullptr;
+    QSplitter* Splitter2 = nullptr;
+    QListWidget* ReportList = nullptr;
+    QWidget* browserSlot_ = nullptr;
+    TUIWebBrowser* WebBrowser1 = nullptr;
 };

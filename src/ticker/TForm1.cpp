@@ -127,6 +127,10 @@ void TForm1::buildControls() {
     Button1->setGeometry(6, 0, 10, 10);
     Button1->setFocusPolicy(Qt::NoFocus);
     Button1->setToolTip(QStringLiteral("ニュースリーダー表示"));
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        if (menuReady_)
+            N10Click();
+    });
     Button2 = new QPushButton(LeftPanel);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(24, 0, 10, 10);

@@ -56,6 +56,8 @@ public:
     const std::string& trayTip() const { return trayTip_; }
     QMenu* popupMenu() const { return PopupMenu1; }
     QPushButton* closeButton() const { return Button2; }
+    FeedList& feeds() const { return feeds_; }
+    TForm2* options() const { return options_; }
     QAction* optionsAction() const { return N3; }
     WindowModes& windowModes() { return *modes_; }
     TrayIcon& trayIcon() { return *tray_; }

@@ -1,0 +1,19 @@
+#include "framework/InternetShortcut.h"
+
+#include "framework/Cp932.h"
+#include "framework/IniFile.h"
+
+namespace internetshortcut {
+
+bool isShortcutFile(const std::string& fileName) {
+    static constexpr std::string_view kSuffix = ".url";
+    return fileName.size() >= kSuffix.size() &&
+           cp932::equalsIgnoringCase(
+               std::string_view(fileName).substr(fileName.size() - kSuffix.size()), kSuffix);
+}
+
+std::string urlOf(const std::string& path) {
+    return IniFile(path).read("InternetShortcut", "URL", "");
+}
+
+} // namespace internetshortcut
