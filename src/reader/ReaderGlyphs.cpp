@@ -1,19 +1,16 @@
 #include "reader/ReaderGlyphs.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 
 namespace readerglyphs {
 
-QPixmap draw(Glyph glyph, const QColor& colour, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, size / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+namespace {
+
+// Drawn without smoothing: blended edges would take on the key colour.
+void drawGlyph(QPainter& painter, Glyph glyph, const QColor& colour, double s) {
+    painter.setPen(QPen(colour, std::max(1.0, s / 8.0), Qt::SolidLine, Qt::FlatCap));
     painter.setBrush(colour);
-    const double s = size;
     switch (glyph) {
     case Glyph::Back:
         painter.drawPolygon(
@@ -23,22 +20,31 @@ QPixmap draw(Glyph glyph, const QColor& colour, int size) {
         painter.drawPolygon(
             QPolygonF({{0.3 * s, 0.2 * s}, {0.75 * s, 0.5 * s}, {0.3 * s, 0.8 * s}}));
         break;
-    case Glyph::Refresh: {
+    case Glyph::Refresh:
         painter.setBrush(Qt::NoBrush);
-        const QRectF circle(0.2 * s, 0.2 * s, 0.6 * s, 0.6 * s);
-        painter.drawArc(circle, 90 * 16, 270 * 16);
+        painter.drawArc(QRectF(0.2 * s, 0.2 * s, 0.6 * s, 0.6 * s), 90 * 16, 270 * 16);
         painter.setBrush(colour);
         painter.drawPolygon(
-            QPolygonF({{0.5 * s, 0.05 * s}, {0.7 * s, 0.2 * s}, {0.5 * s, 0.35 * s}}));
+            QPolygonF({{0.45 * s, 0.05 * s}, {0.7 * s, 0.2 * s}, {0.45 * s, 0.35 * s}}));
         break;
-    }
     case Glyph::Home:
         painter.drawPolygon(
             QPolygonF({{0.5 * s, 0.12 * s}, {0.88 * s, 0.48 * s}, {0.12 * s, 0.48 * s}}));
         painter.drawRect(QRectF(0.25 * s, 0.48 * s, 0.5 * s, 0.38 * s));
         break;
     }
-    return pixmap;
+}
+
+} // namespace
+
+QImage strip(Glyph glyph, int size) {
+    QImage image(2 * size, size, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    QPainter painter(&image);
+    drawGlyph(painter, glyph, QColor(0, 0, 0), size);
+    painter.translate(size, 0);
+    drawGlyph(painter, glyph, QColor(128, 128, 128), size);
+    return image;
 }
 
 } // namespace readerglyphs

@@ -1,6 +1,7 @@
 #include "reader/TForm5.h"
 
 #include "LightStr/TLightStr.h"
+#include "SpeedButtonEX/TSpeedButtonEX.h"
 #include "app/FeedList.h"
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
@@ -31,7 +32,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
-#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -43,16 +43,15 @@ constexpr int kSplitterWidth = 4;
 constexpr std::uint32_t kClMenu = syscolor::kSystemFlag + 4;
 constexpr std::uint32_t kCl3DLight = syscolor::kSystemFlag + 22;
 
-QToolButton* navigationButton(QWidget* parent, const char* name, const char* hint,
-                              readerglyphs::Glyph glyph) {
-    auto* button = new QToolButton(parent);
+TSpeedButtonEX* navigationButton(QWidget* parent, const char* name, const char* hint,
+                                 readerglyphs::Glyph glyph) {
+    auto* button = new TSpeedButtonEX(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoRaise(true);
     button->setFixedSize(23, 23);
     button->setToolTip(QString::fromUtf8(hint));
     button->setAccessibleName(QString::fromUtf8(hint));
-    button->setIcon(
-        QIcon(readerglyphs::draw(glyph, parent->palette().color(QPalette::ButtonText))));
+    button->setGlyph(readerglyphs::strip(glyph));
+    button->setNumGlyphs(2);
     return button;
 }
 
@@ -194,10 +193,10 @@ QWidget* TForm5::buildToolBar() {
         row->addWidget(control);
     row->addStretch();
 
-    connect(BackB, &QToolButton::clicked, this, [this] { ensureBrowser()->GoBack(); });
-    connect(ForwardB, &QToolButton::clicked, this, [this] { ensureBrowser()->GoForward(); });
-    connect(Ref, &QToolButton::clicked, this, &TForm5::RefClick);
-    connect(Home, &QToolButton::clicked, this, &TForm5::HomeClick);
+    connect(BackB, &TSpeedButtonEX::clicked, this, [this] { ensureBrowser()->GoBack(); });
+    connect(ForwardB, &TSpeedButtonEX::clicked, this, [this] { ensureBrowser()->GoForward(); });
+    connect(Ref, &TSpeedButtonEX::clicked, this, &TForm5::RefClick);
+    connect(Home, &TSpeedButtonEX::clicked, this, &TForm5::HomeClick);
     connect(Move, &QPushButton::clicked, this, &TForm5::MoveClick);
     connect(URI->lineEdit(), &QLineEdit::returnPressed, this, &TForm5::MoveClick);
     connect(URI, &QComboBox::activated, this,
@@ -325,7 +324,10 @@ void TForm5::placeBesideSign(const ReaderOptions& options) {
 }
 
 void TForm5::setFrame(const QRect& frame) {
-    const QSize decoration = frameGeometry().size() - size();
+    QSize decoration = frameGeometry().size() - size();
+    // Before the reader was first shown its frame is unknown; the ticker's is the best guess.
+    if (decoration.isNull())
+        decoration = ticker_.frameGeometry().size() - ticker_.size();
     move(frame.topLeft());
     resize(frame.size() - decoration);
 }

@@ -16,9 +16,9 @@ class QListWidget;
 class QModelIndex;
 class QPushButton;
 class QSplitter;
-class QToolButton;
 class QTreeView;
 class TForm1;
+class TSpeedButtonEX;
 class TUIWebBrowser;
 struct ReaderOptions;
 
@@ -82,10 +82,10 @@ private:
     std::vector<std::string> Memo2;
 
     QWidget* TopTool = nullptr;
-    QToolButton* BackB = nullptr;
-    QToolButton* ForwardB = nullptr;
-    QToolButton* Ref = nullptr;
-    QToolButton* Home = nullptr;
+    TSpeedButtonEX* BackB = nullptr;
+    TSpeedButtonEX* ForwardB = nullptr;
+    TSpeedButtonEX* Ref = nullptr;
+    TSpeedButtonEX* Home = nullptr;
     QComboBox* URI = nullptr;
     QPushButton* Move = nullptr;
     QWidget* botBar = nullptr;

@@ -23,7 +23,8 @@ class FeedServer:
     when a request for it arrives."""
 
     def __init__(self, documents, delays=None):
-        documents = dict(documents)
+        # Kept, so that a test may add documents that name the server's own address.
+        self.documents = documents = dict(documents)
         delays = dict(delays or {})
         self.requested = {path: threading.Event() for path in documents}
 
@@ -35,11 +36,12 @@ class FeedServer:
                 if body is None:
                     self.send_error(404)
                     return
-                requested[self.path].set()
+                requested.setdefault(self.path, threading.Event()).set()
                 time.sleep(delays.get(self.path, 0))
                 try:
                     self.send_response(200)
-                    self.send_header("Content-Type", "application/rss+xml; charset=utf-8")
+                    kind = "text/html" if self.path.endswith(".html") else "application/rss+xml"
+                    self.send_header("Content-Type", kind + "; charset=utf-8")
                     self.send_header("Content-Length", str(len(body)))
                     self.end_headers()
                     self.wfile.write(body)
