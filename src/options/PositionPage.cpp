@@ -141,15 +141,22 @@ void PositionPage::setVerticalCaptions(bool vertical) {
 }
 
 void PositionPage::collectSettings(GlowtapeSettings& settings) const {
+    const ReaderOptions reader = readerOptions();
     settings.browserProgram = cp932::fromQString(UrlEXE->text());
-    settings.homeAddress = cp932::fromQString(DefUri->text());
-    settings.readerFullWidth = OP2->isChecked();
+    settings.homeAddress = reader.homeAddress;
+    settings.readerFullWidth = reader.fullWidth;
     settings.dockAtTop = OP7a->isChecked();
-    settings.readerPlacement = OP11a->isChecked()   ? ReaderPlacement::Above
-                               : OP11b->isChecked() ? ReaderPlacement::Below
-                                                    : ReaderPlacement::NotPlaced;
-    settings.showCurrentArticle = OP12->isChecked();
-    settings.showHomeAddress = OP13->isChecked();
+    settings.readerPlacement = reader.placement;
+    settings.showCurrentArticle = reader.showArticle;
+    settings.showHomeAddress = reader.showHome;
+}
+
+ReaderOptions PositionPage::readerOptions() const {
+    return {OP2->isChecked(),
+            OP11a->isChecked()   ? ReaderPlacement::Above
+            : OP11b->isChecked() ? ReaderPlacement::Below
+                                 : ReaderPlacement::NotPlaced,
+            OP12->isChecked(), OP13->isChecked(), cp932::fromQString(DefUri->text())};
 }
 
 bool PositionPage::dockAtFirstEdge() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GlowtapeSettings.h"
+#include "reader/ReaderOptions.h"
 
 #include <QGroupBox>
 #include <string>
@@ -22,6 +23,7 @@ public:
 
     // The program that opens articles; empty for the desktop's handler (code page 932).
     std::string browserProgram() const;
+    ReaderOptions readerOptions() const;
     // Left/right captions for a vertical sign, top/bottom for a horizontal one.
     void setVerticalCaptions(bool vertical);
     // The always-show edge: top (left for a vertical sign) rather than bottom (right).

@@ -147,11 +147,7 @@ QTreeView* TForm2::newsList() const {
 }
 
 ReaderOptions TForm2::readerOptions() const {
-    return {OP2->isChecked(),
-            OP11a->isChecked()   ? ReaderPlacement::Above
-            : OP11b->isChecked() ? ReaderPlacement::Below
-                                 : ReaderPlacement::NotPlaced,
-            OP12->isChecked(), OP13->isChecked(), cp932::fromQString(DefUri->text())};
+    return position_->readerOptions();
 }
 
 void TForm2::selectCategory(int index) {

@@ -193,8 +193,14 @@ QWidget* TForm5::buildToolBar() {
         row->addWidget(control);
     row->addStretch();
 
-    connect(BackB, &TSpeedButtonEX::clicked, this, [this] { ensureBrowser()->GoBack(); });
-    connect(ForwardB, &TSpeedButtonEX::clicked, this, [this] { ensureBrowser()->GoForward(); });
+    connect(BackB, &TSpeedButtonEX::clicked, this, [this] {
+        if (WebBrowser1)
+            WebBrowser1->GoBack();
+    });
+    connect(ForwardB, &TSpeedButtonEX::clicked, this, [this] {
+        if (WebBrowser1)
+            WebBrowser1->GoForward();
+    });
     connect(Ref, &TSpeedButtonEX::clicked, this, &TForm5::RefClick);
     connect(Home, &TSpeedButtonEX::clicked, this, &TForm5::HomeClick);
     connect(Move, &QPushButton::clicked, this, &TForm5::MoveClick);
@@ -414,7 +420,8 @@ void TForm5::navigate(const QString& address) {
     const readeraddress::Checked checked = readeraddress::check(address);
     switch (checked.verdict) {
     case readeraddress::Verdict::Load:
-        ensureBrowser()->Navigate(checked.url);
+        if (TUIWebBrowser* browser = ensureBrowser())
+            browser->Navigate(checked.url);
         break;
     case readeraddress::Verdict::Nothing:
         break;
@@ -432,7 +439,7 @@ void TForm5::NavigateComplete(const QString& address) {
 }
 
 TUIWebBrowser* TForm5::ensureBrowser() {
-    if (WebBrowser1)
+    if (WebBrowser1 || !browserEnabled_)
         return WebBrowser1;
     // The reader's browser: accelerators and auto-completion on, images, videos and
     // background sounds allowed; the policy's defaults.

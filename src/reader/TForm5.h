@@ -49,6 +49,9 @@ public:
     const AddressHistory& history() const { return history_; }
     // The browser, once the reader has been shown.
     TUIWebBrowser* browser() const { return WebBrowser1; }
+    // Without its browser (tests of the reader's own logic, where no engine can run) the
+    // reader works as ever but loads nothing.
+    void setBrowserEnabled(bool enabled) { browserEnabled_ = enabled; }
     // The reader's link list: line i is the link of article row i.
     const std::vector<std::string>& links() const { return Memo2; }
 
@@ -75,6 +78,7 @@ private:
     QRect screenRect() const;
 
     TForm1& ticker_;
+    bool browserEnabled_ = true;
     int panelWidth_ = 200;
     int listHeight_ = 200;
     readergeometry::SavedSpan saved_;

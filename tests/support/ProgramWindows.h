@@ -23,9 +23,11 @@
 // program's own order: the ticker, the options dialog (which starts the show), the reader,
 // the article list.
 struct ProgramWindows {
-    explicit ProgramWindows(const std::string& settingsDirectory)
+    // The reader's browser needs a display the engine can run on; it stays off unless asked.
+    ProgramWindows(const std::string& settingsDirectory, bool withBrowser)
         : ticker(feeds, settingsDirectory), options(ticker, feeds, settingsDirectory),
           reader(ticker, settingsDirectory), articles(ticker, settingsDirectory) {
+        reader.setBrowserEnabled(withBrowser);
         ticker.attachReader(&reader);
         ticker.attachArticles(&articles);
     }
@@ -51,7 +53,7 @@ protected:
 
     ProgramWindows& start() { return start(directory()); }
     ProgramWindows& start(const std::string& settingsDirectory) {
-        program = std::make_unique<ProgramWindows>(settingsDirectory);
+        program = std::make_unique<ProgramWindows>(settingsDirectory, withBrowser);
         return *program;
     }
 
@@ -84,6 +86,7 @@ protected:
         ASSERT_FALSE(ticker().rotation()->loading());
     }
 
+    bool withBrowser = false;
     TempDir dir;
     ModalBoxCatcher boxes;
     std::unique_ptr<ProgramWindows> program;

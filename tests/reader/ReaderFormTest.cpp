@@ -1,0 +1,80 @@
+#include "framework/Cp932.h"
+#include "support/ProgramWindows.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+class ReaderForm : public ProgramTest {
+protected:
+    TForm5& reader() const { return program->reader; }
+    bool shown(const char* name) const {
+        return !reader().findChild<QWidget*>(QString::fromLatin1(name))->isHidden();
+    }
+    std::string savedWindow5() const {
+        const std::string ini = dir.read("glowtape3.ini");
+        const std::size_t begin = ini.find("[window5]");
+        return ini.substr(begin, ini.find("[option]") - begin);
+    }
+};
+
+TEST_F(ReaderForm, TheModeAndTheToolBarSurviveARestart) {
+    writeSettings({"[window5]", "Mode=none", "cont=true"});
+    start();
+    EXPECT_EQ(reader().layout().mode(), ReaderMode::None);
+    EXPECT_FALSE(shown("PanelLeft"));
+    EXPECT_TRUE(shown("TopTool"));
+
+    reader().Button4Click();
+    EXPECT_EQ(reader().layout().mode(), ReaderMode::News);
+    reader().Button4Click();
+    EXPECT_TRUE(shown("ShellTreeView1"));
+    EXPECT_FALSE(shown("ReportList"));
+    reader().Button5Click();
+    EXPECT_FALSE(shown("TopTool"));
+    reader().close();
+    EXPECT_NE(savedWindow5().find("Mode=document\r\ncont=false\r\n"), std::string::npos)
+        << savedWindow5();
+
+    // Any word but "news" and "none" is the Favorites.
+    program.reset();
+    writeSettings({"[window5]", "Mode=Favorites"});
+    start();
+    EXPECT_EQ(reader().layout().mode(), ReaderMode::Document);
+    EXPECT_FALSE(shown("TopTool"));
+}
+
+TEST_F(ReaderForm, ShowingFillsTheListsFromTheTickerAndAScriptLinkIsRefused) {
+    writeSettings({"[option]", "OP12=true", "OP11=up"});
+    writeFeedList(cp932::fromUtf8("一,http://127.0.0.1:1/a,○\r\n二,http://127.0.0.1:1/b,×\r\n"));
+    start();
+    ticker().stores().Memo2.setLines({"channel", cp932::fromUtf8("記事")});
+    ticker().stores().Memo3.setLines({"http://127.0.0.1:1/", "javascript:alert(1)"});
+    ticker().rotationState().feedIndex = 1;
+    ticker().rotationState().articleIndex = 1;
+    ticker().move(100, 500);
+
+    reader().ShowReader();
+
+    const auto& feeds = *reader().findChild<QListWidget*>(QStringLiteral("NewsList"));
+    ASSERT_EQ(feeds.count(), 2);
+    EXPECT_EQ(feeds.currentRow(), 1);
+    EXPECT_EQ(feeds.item(0)->text(), QStringLiteral("一"));
+    const auto& articles = *reader().findChild<QListWidget*>(QStringLiteral("ReportList"));
+    ASSERT_EQ(articles.count(), 2);
+    EXPECT_EQ(articles.currentRow(), 1);
+    EXPECT_EQ(reader().windowTitle(), QStringLiteral("記事"));
+    EXPECT_EQ(reader().links(),
+              (std::vector<std::string>{"http://127.0.0.1:1/", "javascript:alert(1)"}));
+    // As wide as the sign above which it opens.
+    EXPECT_LT(reader().geometry().top(), ticker().geometry().top());
+    EXPECT_EQ(reader().width(), ticker().width());
+    EXPECT_TRUE(reader()
+                    .findChild<QLabel*>(QStringLiteral("Label1"))
+                    ->text()
+                    .contains(QStringLiteral("javascript:alert(1)")));
+    EXPECT_TRUE(reader().history().items().isEmpty());
+}
+
+} // namespace
