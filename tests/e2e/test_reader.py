@@ -37,14 +37,13 @@ class ReaderTest(DesktopTestCase):
                 return tuple(int(value) for value in fields[2:6])
         return None
 
-    def test_the_menu_opens_the_reader_below_the_sign_with_the_page(self):
+    def test_the_show_key_opens_the_reader_below_the_sign_with_the_page(self):
+        self.write_settings_file("data.ini", b"[HotKey]\r\nopen=19\r\n")  # Control + F5
         self.start_program()
         ticker_name = self.wait_for_window(lambda name: name.startswith("Glowtape 【ローカル"))
         self.assertTrue(ticker_name, self.window_names())
 
-        window = self.x("xdotool", "search", "--name", "^Glowtape").split()[0]
-        self.x("xdotool", "mousemove", "--window", window, "100", "20", "click", "3")
-        self.x("xdotool", "sleep", "0.5", "key", "Down", "Down", "Return")
+        self.x("xdotool", "key", "ctrl+F5")
         self.assertTrue(self.wait_for_window(lambda name: name == PAGE_TITLE, timeout=30))
         self.assertTrue(self.server.requested["/page.html"].is_set())
 
