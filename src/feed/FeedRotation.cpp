@@ -79,6 +79,10 @@ void FeedRotation::showFeedNow(int row) {
     loadAndCompose([] {});
 }
 
+void FeedRotation::LoadFeedText(const std::string& uri, std::function<void()> loaded) {
+    loader_.LoadFeedText(uri, fetcher_, [loaded](bool) { loaded(); });
+}
+
 void FeedRotation::loadAndCompose(std::function<void()> shown) {
     // The row as it was when its download began: the list may be edited meanwhile.
     const FeedEntry entry = feeds_.entry(state_.feedIndex);

@@ -53,8 +53,9 @@ public:
     // The link of what is on the sign: the article's, the feed's at the title stage, the
     // home page during the welcome line.
     std::string currentLink() const;
-    // Downloads a feed into the raw line store only, for a window that lists it.
-    bool LoadFeedText(const std::string& uri) { return loader_.LoadFeedText(uri); }
+    // Downloads a feed into the raw line store only, for a window that lists it; `loaded`
+    // runs once the store is filled. Does nothing while a feed is loading.
+    void LoadFeedText(const std::string& uri, std::function<void()> loaded);
 
 private:
     void nextFeedStep();

@@ -361,11 +361,17 @@ void TForm5::NewsListDblClick() {
 
 // The one place where the reader loads a feed: its titles and links fill the article list,
 // and the browser shows the feed document itself.
+// Nothing happens while the ticker loads a feed: one download at a time.
 void TForm5::listFeed(int row) {
+    FeedRotation* rotation = ticker_.rotation();
+    if (!rotation || rotation->loading())
+        return;
     const std::string uri = ticker_.feeds().entry(row).uri;
+    rotation->LoadFeedText(uri, [this, uri] { showListed(uri); });
+}
+
+void TForm5::showListed(const std::string& uri) {
     LineStores& stores = ticker_.stores();
-    if (FeedRotation* rotation = ticker_.rotation())
-        rotation->LoadFeedText(uri);
     const FeedArticles articles = FeedArticles::fromRawLines(stores.Memo1);
     ReportList->clear();
     for (const std::string& title : articles.titles)

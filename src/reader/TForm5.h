@@ -71,6 +71,8 @@ private:
     void navigate(const QString& address);
     void NavigateComplete(const QString& address);
     void listFeed(int row);
+    // Fills the article list from the feed just loaded and shows its document.
+    void showListed(const std::string& uri);
     void placeBesideSign(const ReaderOptions& options);
     void setFrame(const QRect& frame);
     void setAddressBoxWidth(int width);

@@ -136,9 +136,17 @@ TEST_F(ReaderWindow, TheFeedListDoubleClickListsTheFeedAndShowsItsDocument) {
     ASSERT_EQ(feeds.count(), 1);
     feeds.setCurrentRow(0);
 
+    // While the ticker loads a feed the double-click does nothing.
+    ticker().rotationState().busy = true;
     reader().NewsListDblClick();
-
+    ticker().rotationState().busy = false;
     auto& articles = readerControl<QListWidget>("ReportList");
+    EXPECT_EQ(articles.count(), 0);
+    EXPECT_TRUE(server.requests().empty());
+
+    reader().NewsListDblClick();
+    waitForLoad();
+
     ASSERT_EQ(articles.count(), 3) << articles.item(0)->text().toStdString();
     EXPECT_EQ(articles.item(1)->text(), QStringLiteral("一つ目"));
     EXPECT_EQ(reader().links(),
