@@ -2,6 +2,7 @@
 
 #include "framework/SystemColor.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,6 +14,7 @@ namespace {
 constexpr int kInitialWidth = 300;
 constexpr int kInitialHeight = 34;
 constexpr int kInitialInterval = 10;
+constexpr int kPointerCheckInterval = 250;
 
 } // namespace
 
@@ -23,6 +25,13 @@ TLightStr::TLightStr(QWidget* parent) : QWidget(parent) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(kInitialInterval);
     connect(&timer_, &QTimer::timeout, this, &TLightStr::TimerTick);
+    // A menu or dialog opened from the sign can take the pointer away without a leave event;
+    // while held, the sign looks for the pointer itself so that it never stays stopped.
+    pointerCheck_.setInterval(kPointerCheckInterval);
+    connect(&pointerCheck_, &QTimer::timeout, this, [this] {
+        if (!isVisible() || !rect().contains(mapFromGlobal(QCursor::pos())))
+            setHeld(false);
+    });
     // Installed fonts changed: the picture is shown again, as after any repaint.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::fontDatabaseChanged, this, &TLightStr::Paint);
@@ -165,6 +174,10 @@ void TLightStr::setPauseOnHover(bool pause) {
 
 void TLightStr::setHeld(bool held) {
     held_ = held;
+    if (held)
+        pointerCheck_.start();
+    else
+        pointerCheck_.stop();
     applyTimer();
 }
 

@@ -132,6 +132,7 @@ private:
     }
 
     QTimer timer_;
+    QTimer pointerCheck_;
     bool timerWanted_ = false; // the show runs; the pointer may still hold the timer
     bool pauseOnHover_ = false;
     bool held_ = false;

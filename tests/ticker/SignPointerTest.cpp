@@ -5,6 +5,8 @@
 #include "framework/IniFile.h"
 #include "support/ProgramWindows.h"
 
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QToolTip>
@@ -86,4 +88,28 @@ TEST_F(SignPointerTest, TheWheelSetsTheSpeedThatIsSaved) {
     EXPECT_EQ(SignPointer::intervalAfter(49, -3), 50);
     EXPECT_EQ(SignPointer::intervalAfter(200, 1), 50); // a stored slow value comes into range
     EXPECT_EQ(SignPointer::intervalAfter(200, -1), 200);
+}
+
+TEST_F(SignPointerTest, ASignHeldWithoutALeaveEventLetsGoOnceThePointerIsElsewhere) {
+    start();
+    ticker().show();
+    processEvents();
+    QCursor::setPos(sign().mapToGlobal(QPoint(5, 5)));
+    enterSign();
+    const auto waitUntilLater = [] {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 600)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    };
+    waitUntilLater();
+    EXPECT_FALSE(sign().timer().isActive()); // the pointer still rests on the sign
+    // A menu opened from the sign takes the pointer away, and no leave event arrives.
+    leaveSign();
+    QCursor::setPos(sign().mapToGlobal(QPoint(-50, -50)));
+    processEvents();
+    enterSign();
+    ASSERT_FALSE(sign().timer().isActive());
+    waitUntilLater();
+    EXPECT_TRUE(sign().timer().isActive());
 }
