@@ -2,6 +2,9 @@
 
 #include "framework/Cp932.h"
 
+#include <algorithm>
+#include <numeric>
+
 FeedList::FeedList(QObject* parent) : QAbstractTableModel(parent) {}
 
 bool FeedList::isShown(int row) const {
@@ -43,6 +46,29 @@ void FeedList::setEntries(std::vector<FeedEntry> entries) {
     beginResetModel();
     entries_ = std::move(entries);
     endResetModel();
+}
+
+void FeedList::sortRows(const std::function<bool(const FeedEntry&, const FeedEntry&)>& before) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> order(entries_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return before(entries_[static_cast<std::size_t>(a)], entries_[static_cast<std::size_t>(b)]);
+    });
+    std::vector<FeedEntry> sorted;
+    sorted.reserve(entries_.size());
+    std::vector<int> newRowOf(entries_.size());
+    for (std::size_t row = 0; row < order.size(); ++row) {
+        sorted.push_back(std::move(entries_[static_cast<std::size_t>(order[row])]));
+        newRowOf[static_cast<std::size_t>(order[row])] = static_cast<int>(row);
+    }
+    entries_ = std::move(sorted);
+    const QModelIndexList persistent = persistentIndexList();
+    QModelIndexList moved;
+    for (const QModelIndex& old : persistent)
+        moved.append(index(newRowOf[static_cast<std::size_t>(old.row())], old.column()));
+    changePersistentIndexList(persistent, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int FeedList::rowCount(const QModelIndex& parent) const {

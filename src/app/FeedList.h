@@ -3,6 +3,7 @@
 #include "app/FeedEntry.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <vector>
 
 // The feed list: the one ordered list of feed entries that the options dialog's list
@@ -30,8 +31,11 @@ public:
     void remove(int row);
     void replace(int row, FeedEntry entry);
     void clear();
-    // Replaces the whole list, for example in a new order after sorting.
+    // Replaces the whole list.
     void setEntries(std::vector<FeedEntry> entries);
+    // Puts the rows in a new order; views keep their columns and their selection follows
+    // the moved rows.
+    void sortRows(const std::function<bool(const FeedEntry&, const FeedEntry&)>& before);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

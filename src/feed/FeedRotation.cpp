@@ -6,6 +6,7 @@
 #include "feed/FeedView.h"
 #include "feed/LineChoices.h"
 #include "feed/LineStores.h"
+#include "feed/RotationFollower.h"
 #include "framework/FullWidth.h"
 
 #include <algorithm>
@@ -68,7 +69,11 @@ void FeedRotation::nextFeedStep() {
             state_.feedIndex = 0;
     } while (!feeds_.isShown(state_.feedIndex));
     sign_.setLightColor(colours_.title);
-    loadAndCompose([this] { sign_.StartShow(); });
+    loadAndCompose([this] {
+        sign_.StartShow();
+        if (follower_)
+            follower_->feedStarted();
+    });
 }
 
 void FeedRotation::showFeedNow(int row) {
@@ -128,6 +133,8 @@ void FeedRotation::nextArticleStep() {
         break;
     }
     sign_.StartShow();
+    if (follower_)
+        follower_->articleStarted(static_cast<int>(i));
 }
 
 bool FeedRotation::anyFeedShown() const {
@@ -147,6 +154,22 @@ void FeedRotation::N9Click() {
 void FeedRotation::N13Click() {
     if (!loading())
         sign_.StopShow();
+}
+
+// The steps add one, so both jumps stand one before their target.
+void FeedRotation::jumpToArticle(int article) {
+    if (loading())
+        return;
+    state_.articleIndex = article - 1;
+    sign_.StopShow();
+}
+
+void FeedRotation::jumpToFeed(int row) {
+    if (loading())
+        return;
+    state_.feedIndex = row - 1;
+    state_.articleIndex = static_cast<int>(stores_.recordCount());
+    sign_.StopShow();
 }
 
 void FeedRotation::PreviousFeed() {

@@ -14,6 +14,7 @@ class FeedFetcher;
 class FeedList;
 class FeedView;
 class LineChoices;
+class RotationFollower;
 class TLightStr;
 struct LineStores;
 
@@ -50,6 +51,14 @@ public:
     // on from there. Does nothing while a feed is loading.
     void showFeedNow(int row);
 
+    // The article list's jumps: the sign's next line comes from record `article`, or the
+    // next feed step lands on feed row `row`.
+    void jumpToArticle(int article);
+    void jumpToFeed(int row);
+
+    // Told of every feed and article the rotation moves to; null for none.
+    void setFollower(RotationFollower* follower) { follower_ = follower; }
+
     // The link of what is on the sign: the article's, the feed's at the title stage, the
     // home page during the welcome line.
     std::string currentLink() const;
@@ -75,4 +84,5 @@ private:
     FeedFetcher& fetcher_;
     FeedLoader loader_;
     FeedComposer composer_;
+    RotationFollower* follower_ = nullptr;
 };

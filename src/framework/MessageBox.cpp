@@ -32,4 +32,11 @@ void error(QWidget* parent, std::string_view cp932Text) {
     show(parent, QMessageBox::Critical, QApplication::applicationName(), cp932Text);
 }
 
+bool confirm(QWidget* parent, std::string_view cp932Text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    cp932::toQString(cp932Text), QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace messagebox

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// The program's message boxes: one OK button, code page 932 texts.
+// The program's message boxes: one OK button (a question: Yes and No), code page 932 texts.
 namespace messagebox {
 
 // Title "警告", warning icon.
@@ -15,5 +15,8 @@ void information(QWidget* parent, std::string_view cp932Text);
 void notice(QWidget* parent, std::string_view cp932Text);
 // The framework's error report: the application's title, error icon.
 void error(QWidget* parent, std::string_view cp932Text);
+
+// A question titled with the application's name; true when answered Yes.
+bool confirm(QWidget* parent, std::string_view cp932Text);
 
 } // namespace messagebox

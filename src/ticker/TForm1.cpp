@@ -157,8 +157,14 @@ void TForm1::buildMenu() {
     add(PopupMenu1, QStringLiteral("ニュースリーダー表示"), [this] { N10Click(); });
     PopupMenu1->addSeparator();
     QMenu* windows = PopupMenu1->addMenu(QStringLiteral("ウィンドウ表示"));
-    windows->addAction(QStringLiteral("ニュース一覧表示"));
-    windows->addAction(QStringLiteral("記事一覧表示"));
+    add(windows, QStringLiteral("ニュース一覧表示"), [this] {
+        if (articles_)
+            articles_->N11Click();
+    });
+    add(windows, QStringLiteral("記事一覧表示"), [this] {
+        if (articles_)
+            articles_->N16Click();
+    });
     QMenu* control = PopupMenu1->addMenu(QStringLiteral("コントロール"));
     // The jumps need a composed feed; before one the menu opens only for a new user.
     add(control, QStringLiteral("ニュース早送り"), [this] { nextFeed(); });
@@ -446,12 +452,14 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::LightStr1DblClick() {
-    if (!rotation_)
-        return;
+    if (rotation_)
+        OpenLink(rotation_->currentLink(), this, stores_.sourceUri);
+}
+
+void TForm1::OpenLink(const std::string& link, QWidget* owner, const std::string& feedUri) {
     const std::string program = options_ ? options_->browserProgram() : std::string();
-    if (LinkOpener().open(rotation_->currentLink(), program, stores_.sourceUri) ==
-        LinkOpener::Result::ProgramFailed)
-        messagebox::warning(this, cp932::fromQString(kProgramFailed));
+    if (LinkOpener().open(link, program, feedUri) == LinkOpener::Result::ProgramFailed)
+        messagebox::warning(owner, cp932::fromQString(kProgramFailed));
 }
 
 void TForm1::N3Click() {

@@ -47,6 +47,11 @@ public:
     // ends the save.
     void SaveSettings();
 
+    // Opens a link with the chosen browser program or the desktop's handler; a program
+    // that cannot be started is reported over the owner window. `feedUri` is the feed the
+    // link comes from, empty for the user's own addresses.
+    void OpenLink(const std::string& link, QWidget* owner, const std::string& feedUri);
+
     TLightStr* sign() const { return LightStr1; }
     LineStores& stores() { return stores_; }
     RotationState& rotationState() { return state_; }

@@ -1,0 +1,83 @@
+#include "app/FeedListCommands.h"
+
+#include "app/FeedList.h"
+#include "framework/Cp932.h"
+
+#include <QCollator>
+#include <QLocale>
+
+namespace {
+
+constexpr std::string_view kFullWidthComma = "\x81\x43"; // ，
+constexpr std::string_view kEscapedComma = "%2C";
+
+// Neither a comma nor CR or LF can be the second byte of a two-byte character, so the
+// bytes are replaced where they stand.
+std::string storable(std::string_view text, std::string_view comma) {
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        if (c == ',')
+            result += comma;
+        else if (c != '\r' && c != '\n')
+            result += c;
+    }
+    return result;
+}
+
+const std::string& field(const FeedEntry& entry, int column) {
+    switch (column) {
+    case FeedList::TitleColumn:
+        return entry.title;
+    case FeedList::UriColumn:
+        return entry.uri;
+    default:
+        return entry.shown;
+    }
+}
+
+} // namespace
+
+FeedListCommands::FeedListCommands(FeedList& feeds) : feeds_(feeds) {}
+
+FeedEntry FeedListCommands::newEntry(std::string_view title, std::string_view uri) {
+    return {storable(title, kFullWidthComma), storable(uri, kEscapedComma),
+            std::string(feedmark::Shown)};
+}
+
+void FeedListCommands::registerFeed(std::string_view title, std::string_view uri) {
+    feeds_.append(newEntry(title, uri));
+}
+
+void FeedListCommands::toggleShown(int row) {
+    if (row < 0 || row >= feeds_.count())
+        return;
+    FeedEntry entry = feeds_.entry(row);
+    entry.shown = std::string(entry.shown == feedmark::Hidden ? feedmark::Shown : feedmark::Hidden);
+    feeds_.replace(row, std::move(entry));
+}
+
+void FeedListCommands::remove(int row) {
+    feeds_.remove(row);
+}
+
+void FeedListCommands::addAnnouncement() {
+    feeds_.append({std::string(kAnnouncementTitle), std::string(kAnnouncementUri),
+                   std::string(feedmark::Shown)});
+}
+
+void FeedListCommands::sortByColumn(int column) {
+    if (column < 0 || column >= static_cast<int>(descending_.size()))
+        return;
+    bool& descending = descending_[static_cast<std::size_t>(column)];
+    // The user's locale order on the shown text, upper and lower case told apart.
+    QCollator collator(QLocale(QLocale::Japanese, QLocale::Japan));
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    const bool reverse = descending;
+    feeds_.sortRows([&](const FeedEntry& a, const FeedEntry& b) {
+        const int order = collator.compare(cp932::toQString(field(a, column)),
+                                           cp932::toQString(field(b, column)));
+        return reverse ? order > 0 : order < 0;
+    });
+    descending = !descending;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/FeedEntry.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+class FeedList;
+
+// The feed manager's edits of the feed list: registering, hiding and showing, deleting,
+// the announcement feed and sorting by a column. Texts are code page 932.
+class FeedListCommands {
+public:
+    static constexpr std::string_view kAnnouncementTitle = "\x98\x41\x97\x8D"; // 連絡
+    static constexpr std::string_view kAnnouncementUri = "http://glowtape.example/info/rss.xml";
+
+    explicit FeedListCommands(FeedList& feeds);
+
+    // news.csv holds neither commas nor line breaks inside a field: a comma in the title
+    // becomes the full-width "，", one in the URI "%2C", and CR and LF are dropped.
+    // Everything else is kept as typed.
+    static FeedEntry newEntry(std::string_view title, std::string_view uri);
+
+    // Appends the entry of newEntry, shown in the rotation.
+    void registerFeed(std::string_view title, std::string_view uri);
+    // "×" becomes "○", any other flag "×". Rows out of range are ignored.
+    void toggleShown(int row);
+    void remove(int row);
+    void addAnnouncement();
+
+    // Sorts by a column (0 title, 1 URI, 2 shown flag): ascending on the first click of a
+    // column, then alternating; each column keeps its own alternation.
+    void sortByColumn(int column);
+
+private:
+    FeedList& feeds_;
+    std::array<bool, 3> descending_{};
+};
