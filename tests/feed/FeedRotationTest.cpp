@@ -6,6 +6,7 @@
 #include "feed/FeedView.h"
 #include "feed/LineChoices.h"
 #include "feed/LineStores.h"
+#include "feed/RotationFollower.h"
 #include "framework/Cp932.h"
 #include "support/LocalHttpServer.h"
 #include "support/TempDir.h"
@@ -300,6 +301,52 @@ TEST_F(Rotation, VerticalSignsGetFullWidthArticleLines) {
     startWithWelcome();
     runLines(4);
     EXPECT_EQ(shownTexts(1), (std::vector<std::string>{"【 A 】", "●ａｂ　ｃ", "　"}));
+}
+
+TEST_F(Rotation, DeletingTheCurrentLastRowWhileItRunsWrapsAndAnEmptyListStaysStill) {
+    addFeed("A", "○", "");
+    addFeed("B", "○", item("one") + item("two"));
+    choices.dec = 3; // the feed's title, whose row is about to go
+    startWithWelcome();
+    runLines(4);
+    ASSERT_EQ(state.feedIndex, 1);
+    feeds.remove(1);
+    runLines(8);
+    EXPECT_EQ(shownTexts(3), (std::vector<std::string>{"●one", " ", "●two", " ", "【 A 】"}));
+    EXPECT_EQ(state.feedIndex, 0);
+
+    feeds.clear();
+    rotation.PreviousFeed();
+    runColumns(300);
+    EXPECT_FALSE(sign.ShowActive());
+    EXPECT_EQ(shown.size(), 8u);
+}
+
+// Records what the rotation tells the article list.
+struct RecordingFollower : RotationFollower {
+    void feedStarted() override { events.push_back("feed"); }
+    void articleStarted(int article) override { events.push_back(std::to_string(article)); }
+    std::vector<std::string> events;
+};
+
+TEST_F(Rotation, JumpsLandOnTheirTargetAndTheFollowerHearsEveryStep) {
+    addFeed("A", "○", item("one") + item("two") + item("three") + item("four"));
+    addFeed("B", "×", "");
+    addFeed("C", "○", "");
+    RecordingFollower follower;
+    rotation.setFollower(&follower);
+    startWithWelcome();
+    runLines(3); // welcome, 【 A 】, ●one
+    rotation.jumpToArticle(4);
+    EXPECT_EQ(state.articleIndex, 4);
+    EXPECT_EQ(cp932::toUtf8(sign.ShowStrings().at(0)), "●four");
+    // The sign goes on from its line index: record 4's second line, then the next feed.
+    runLines(5);
+    EXPECT_EQ(shownTexts(3), (std::vector<std::string>{" ", "【 C 】"}));
+    rotation.jumpToFeed(0);
+    EXPECT_EQ(state.feedIndex, 0);
+    EXPECT_EQ(view.caption, "Glowtape 【A：" + feeds.entry(0).uri + "】");
+    EXPECT_EQ(follower.events, (std::vector<std::string>{"feed", "1", "4", "feed", "feed"}));
 }
 
 // The same rotation with its downloads on a worker thread, as the program runs it.
