@@ -26,8 +26,8 @@ QColor colourOf(std::uint32_t colour) {
 } // namespace
 
 TForm3::TForm3(TForm1& ticker, const std::string& settingsDirectory)
-    : QWidget(&ticker, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowStaysOnTopHint),
+    : QWidget(&ticker, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       ticker_(ticker) {
     List = new QListWidget(this);
     List->setObjectName(QStringLiteral("List"));

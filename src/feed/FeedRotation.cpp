@@ -81,7 +81,10 @@ void FeedRotation::showFeedNow(int row) {
         return;
     state_.feedIndex = row;
     state_.articleIndex = 0;
-    loadAndCompose([] {});
+    loadAndCompose([this] {
+        if (follower_)
+            follower_->feedStarted();
+    });
 }
 
 void FeedRotation::LoadFeedText(const std::string& uri, std::function<void()> loaded) {

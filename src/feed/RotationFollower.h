@@ -4,7 +4,7 @@
 class RotationFollower {
 public:
     virtual ~RotationFollower() = default;
-    // A new feed has been loaded, composed and started.
+    // A new feed has been loaded and composed.
     virtual void feedStarted() = 0;
     // Record `article` of the current feed is now on the sign.
     virtual void articleStarted(int article) = 0;

@@ -4,21 +4,104 @@
 #include "app/GlowtapeSettings.h"
 #include "app/SettingKeys.h"
 #include "app/SettingsReader.h"
+#include "framework/Cp932.h"
+#include "framework/MessageBox.h"
+#include "framework/RowStyleDelegate.h"
+#include "framework/SystemColor.h"
 
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <utility>
 
-FeedManagerPage::FeedManagerPage(const QString& title, FeedList& feeds) : QGroupBox(title) {
+namespace {
+constexpr std::uint32_t kButtonFace = syscolor::kSystemFlag + 15;
+constexpr std::uint32_t kButtonHighlight = syscolor::kSystemFlag + 20;
+const QString kDesignUri = QStringLiteral("http://");
+
+QColor colourOf(std::uint32_t colour) {
+    return QColor::fromRgb(syscolor::toQRgb(colour));
+}
+} // namespace
+
+FeedManagerPage::FeedManagerPage(const QString& title, FeedList& feeds, Hooks hooks)
+    : QGroupBox(title), feeds_(feeds), commands_(feeds), hooks_(std::move(hooks)) {
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildNewEntryGroup());
+
     NewsList = new QTreeView(this);
     NewsList->setObjectName(QStringLiteral("NewsList"));
     NewsList->setAccessibleName(title);
     NewsList->setRootIsDecorated(false);
     NewsList->setSelectionMode(QAbstractItemView::SingleSelection);
     NewsList->setAllColumnsShowFocus(true);
+    NewsList->setFrameShape(QFrame::NoFrame);
     NewsList->setModel(&feeds);
-    layout->addWidget(NewsList);
+    // Rows are shaded by their position, so the shading follows a sort.
+    NewsList->setItemDelegate(new RowStyleDelegate(
+        [](int row) {
+            return RowStyle{colourOf(row % 2 == 1 ? kButtonFace : kButtonHighlight), {}, false};
+        },
+        NewsList));
+    QPalette palette = NewsList->palette();
+    palette.setColor(QPalette::Base, QColor(0x80, 0x80, 0x80));
+    NewsList->setPalette(palette);
+    NewsList->header()->setSectionsClickable(true);
+    connect(NewsList->header(), &QHeaderView::sectionClicked, this,
+            &FeedManagerPage::NewsListColumnClick);
+    connect(NewsList, &QTreeView::doubleClicked, this, [this] { N7Click(); });
+    layout->addWidget(NewsList, 1);
+    buildMenu();
+}
+
+QWidget* FeedManagerPage::buildNewEntryGroup() {
+    auto* group = new QGroupBox(QStringLiteral("新規"), this);
+    auto* fields = new QFormLayout;
+    NewTitle = new QLineEdit(group);
+    NewTitle->setObjectName(QStringLiteral("NewTitle"));
+    NewTitle->setAccessibleName(QStringLiteral("タイトル"));
+    NewURI = new QLineEdit(kDesignUri, group);
+    NewURI->setObjectName(QStringLiteral("NewURI"));
+    NewURI->setAccessibleName(QStringLiteral("URI"));
+    fields->addRow(QStringLiteral("タイトル"), NewTitle);
+    fields->addRow(QStringLiteral("URI"), NewURI);
+
+    auto* buttons = new QVBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("登録"), group);
+    ok->setObjectName(QStringLiteral("NewOK"));
+    auto* no = new QPushButton(QStringLiteral("キャンセル"), group);
+    no->setObjectName(QStringLiteral("NewNo"));
+    buttons->addWidget(ok);
+    buttons->addWidget(no);
+    connect(ok, &QPushButton::clicked, this, &FeedManagerPage::NewOKClick);
+    connect(no, &QPushButton::clicked, this, &FeedManagerPage::NewNoClick);
+
+    auto* row = new QHBoxLayout(group);
+    row->addLayout(fields, 1);
+    row->addLayout(buttons);
+    return group;
+}
+
+void FeedManagerPage::buildMenu() {
+    PopupMenu1 = new QMenu(this);
+    auto add = [this](const QString& caption, void (FeedManagerPage::*handler)()) {
+        connect(PopupMenu1->addAction(caption), &QAction::triggered, this, handler);
+    };
+    add(QStringLiteral("今すぐニュースを表示"), &FeedManagerPage::N7Click);
+    add(QStringLiteral("ニュースの表示or非表示"), &FeedManagerPage::N3Click);
+    PopupMenu1->addSeparator();
+    add(QStringLiteral("選択したニュースのコピー"), &FeedManagerPage::N5Click);
+    add(QStringLiteral("選択したニュースの削除"), &FeedManagerPage::N2Click);
+    PopupMenu1->addSeparator();
+    add(QStringLiteral("連絡の追加"), &FeedManagerPage::N9Click);
+    NewsList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(NewsList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(NewsList->viewport()->mapToGlobal(at)); });
 }
 
 void FeedManagerPage::load(const SettingsReader& reader) {
@@ -30,4 +113,60 @@ void FeedManagerPage::load(const SettingsReader& reader) {
 void FeedManagerPage::collectSettings(GlowtapeSettings& settings) const {
     settings.titleColumnWidth = NewsList->header()->sectionSize(FeedList::TitleColumn);
     settings.uriColumnWidth = NewsList->header()->sectionSize(FeedList::UriColumn);
+}
+
+int FeedManagerPage::selectedRow() const {
+    const QModelIndexList rows = NewsList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void FeedManagerPage::NewOKClick() {
+    commands_.registerFeed(cp932::fromQString(NewTitle->text()),
+                           cp932::fromQString(NewURI->text()));
+    NewNoClick();
+    hooks_.feedListEdited();
+}
+
+void FeedManagerPage::NewNoClick() {
+    NewTitle->clear();
+    NewURI->setText(kDesignUri);
+}
+
+void FeedManagerPage::N7Click() {
+    const int row = selectedRow();
+    if (row >= 0)
+        hooks_.showFeedNow(row);
+}
+
+void FeedManagerPage::N3Click() {
+    commands_.toggleShown(selectedRow());
+    hooks_.feedListEdited();
+}
+
+void FeedManagerPage::N5Click() {
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    hooks_.showThisPage();
+    NewTitle->setText(cp932::toQString(feeds_.entry(row).title));
+    NewURI->setText(cp932::toQString(feeds_.entry(row).uri));
+}
+
+void FeedManagerPage::N2Click() {
+    const int row = selectedRow();
+    if (row < 0)
+        messagebox::warning(this,
+                            cp932::fromQString(QStringLiteral("削除するものを選択してください。")));
+    else
+        commands_.remove(row);
+    hooks_.feedListEdited();
+}
+
+void FeedManagerPage::N9Click() {
+    commands_.addAnnouncement();
+    hooks_.feedListEdited();
+}
+
+void FeedManagerPage::NewsListColumnClick(int column) {
+    commands_.sortByColumn(column);
 }

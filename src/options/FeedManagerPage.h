@@ -1,24 +1,61 @@
 #pragma once
 
+#include "app/FeedListCommands.h"
+
 #include <QGroupBox>
+#include <functional>
 
 class FeedList;
 struct GlowtapeSettings;
+class QAction;
+class QLineEdit;
+class QMenu;
+class QPushButton;
 class QTreeView;
 class SettingsReader;
 
 // Page 4 "ニュース管理": the feed list, shown in the news list `NewsList`, which is the view of
-// the one feed list of the program.
+// the one feed list of the program; fields to register a new feed; and the list's commands.
 class FeedManagerPage : public QGroupBox {
     Q_OBJECT
 public:
-    FeedManagerPage(const QString& title, FeedList& feeds);
+    // What the page's commands do outside the feed list.
+    struct Hooks {
+        std::function<void(int row)> showFeedNow; // load and compose a row at once
+        std::function<void()> feedListEdited;     // the article list follows
+        std::function<void()> showThisPage;
+    };
+
+    FeedManagerPage(const QString& title, FeedList& feeds, Hooks hooks);
 
     QTreeView* newsList() const { return NewsList; }
+    QLineEdit* newTitle() const { return NewTitle; }
+    QLineEdit* newUri() const { return NewURI; }
+    QMenu* popupMenu() const { return PopupMenu1; }
 
     void load(const SettingsReader& reader);
     void collectSettings(GlowtapeSettings& settings) const;
 
+    void NewOKClick(); // "登録"
+    void NewNoClick(); // "キャンセル"
+    void N7Click();    // "今すぐニュースを表示"
+    void N3Click();    // "ニュースの表示or非表示"
+    void N5Click();    // "選択したニュースのコピー"
+    void N2Click();    // "選択したニュースの削除"
+    void N9Click();    // "連絡の追加"
+    void NewsListColumnClick(int column);
+
 private:
+    QWidget* buildNewEntryGroup();
+    void buildMenu();
+    // The selected row, or -1.
+    int selectedRow() const;
+
+    FeedList& feeds_;
+    FeedListCommands commands_;
+    Hooks hooks_;
     QTreeView* NewsList = nullptr;
+    QLineEdit* NewTitle = nullptr;
+    QLineEdit* NewURI = nullptr;
+    QMenu* PopupMenu1 = nullptr;
 };

@@ -8,6 +8,8 @@
 #include "app/SettingsReader.h"
 #include "app/StartupSequence.h"
 #include "app/WindowPlacement.h"
+#include "articles/TForm3.h"
+#include "feed/FeedRotation.h"
 #include "framework/Cp932.h"
 #include "framework/MessageBox.h"
 #include "options/AboutPage.h"
@@ -88,7 +90,16 @@ void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
     plugin_ = new PluginPage(category(2),
                              PluginSettings(PluginSettings::defaultFolder(), settingsDirectory));
     position_ = new PositionPage(category(3));
-    feedManager_ = new FeedManagerPage(category(4), feeds);
+    feedManager_ = new FeedManagerPage(category(4), feeds,
+                                       {[this](int row) {
+                                            if (FeedRotation* rotation = ticker_.rotation())
+                                                rotation->showFeedNow(row);
+                                        },
+                                        [this] {
+                                            if (TForm3* articles = ticker_.articles())
+                                                articles->refreshFeedSelect();
+                                        },
+                                        [this] { selectCategory(4); }});
     shortcut_ = new ShortcutPage(category(5), settingsDirectory);
     pages_ = {appearance_,
               sign_,

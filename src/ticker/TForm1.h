@@ -42,6 +42,7 @@ public:
     void attachOptions(TForm2* options, const LineChoices& choices);
     void attachReader(TForm5* reader) { reader_ = reader; }
     void attachArticles(TForm3* articles) { articles_ = articles; }
+    TForm3* articles() const { return articles_; }
 
     // Writes glowtape3.ini from every window, then news.csv. A failed write is reported and
     // ends the save.
