@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -7,8 +8,8 @@
 #include <vector>
 
 // Answers the program's message boxes while a test runs: a box that becomes the active
-// modal window is recorded and closed with its OK button, so code that shows one does
-// not wait for a user.
+// modal window is recorded and closed with its OK button (a question with the chosen
+// answer), so code that shows one does not wait for a user.
 class ModalBoxCatcher {
 public:
     struct Box {
@@ -32,6 +33,7 @@ public:
         return texts;
     }
     void clear() { boxes_.clear(); }
+    void answerQuestionsWith(QMessageBox::StandardButton answer) { answer_ = answer; }
 
 private:
     void answer() {
@@ -39,9 +41,13 @@ private:
         if (!box || !box->isVisible())
             return;
         boxes_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-        box->accept();
+        if (QAbstractButton* button = box->button(answer_))
+            button->click();
+        else
+            box->accept();
     }
 
     QTimer timer_;
     std::vector<Box> boxes_;
+    QMessageBox::StandardButton answer_ = QMessageBox::No;
 };
