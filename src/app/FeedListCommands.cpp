@@ -1,10 +1,12 @@
 #include "app/FeedListCommands.h"
 
 #include "app/FeedList.h"
+#include "app/OpmlFile.h"
 #include "framework/Cp932.h"
 
 #include <QCollator>
 #include <QLocale>
+#include <unordered_set>
 
 namespace {
 
@@ -64,6 +66,32 @@ void FeedListCommands::remove(int row) {
 void FeedListCommands::addAnnouncement() {
     feeds_.append({std::string(kAnnouncementTitle), std::string(kAnnouncementUri),
                    std::string(feedmark::Shown)});
+}
+
+int FeedListCommands::appendNew(const std::vector<FeedEntry>& feeds) {
+    std::unordered_set<std::string> held;
+    for (const FeedEntry& entry : feeds_.entries())
+        held.insert(entry.uri);
+    int added = 0;
+    for (const FeedEntry& feed : feeds) {
+        FeedEntry entry = newEntry(feed.title, feed.uri);
+        if (!held.insert(entry.uri).second)
+            continue;
+        feeds_.append(std::move(entry));
+        ++added;
+    }
+    return added;
+}
+
+FeedListCommands::Imported FeedListCommands::importOpml(const std::string& path) {
+    const OpmlFile::Loaded loaded = OpmlFile::read(path);
+    if (!loaded.outcome.ok())
+        return {0, loaded.outcome};
+    return {appendNew(loaded.feeds), Outcome::success()};
+}
+
+Outcome FeedListCommands::exportOpml(const std::string& path) const {
+    return OpmlFile::write(path, feeds_.entries());
 }
 
 void FeedListCommands::sortByColumn(int column) {

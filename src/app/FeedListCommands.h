@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/FeedEntry.h"
+#include "framework/Outcome.h"
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class FeedList;
 
@@ -28,6 +30,19 @@ public:
     void toggleShown(int row);
     void remove(int row);
     void addAnnouncement();
+
+    // Appends each feed as registered (see newEntry), skipping a URI the list already holds
+    // once stored; the number of feeds added.
+    int appendNew(const std::vector<FeedEntry>& feeds);
+    struct Imported {
+        int added = 0;
+        Outcome outcome;
+    };
+    // The feeds of an OPML file, appended through appendNew; a file that cannot be read or
+    // is not OPML changes nothing and gives the message for the user.
+    Imported importOpml(const std::string& path);
+    // Every entry of the list, written to an OPML file.
+    Outcome exportOpml(const std::string& path) const;
 
     // Sorts by a column (0 title, 1 URI, 2 shown flag): ascending on the first click of a
     // column, then alternating; each column keeps its own alternation.

@@ -9,6 +9,9 @@
 #include "framework/RowStyleDelegate.h"
 #include "framework/SystemColor.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -56,6 +59,7 @@ FeedManagerPage::FeedManagerPage(const QString& title, FeedList& feeds, Hooks ho
             &FeedManagerPage::NewsListColumnClick);
     connect(NewsList, &QTreeView::doubleClicked, this, [this] { N7Click(); });
     layout->addWidget(NewsList, 1);
+    layout->addLayout(buildOpmlButtons());
     buildMenu();
 }
 
@@ -85,6 +89,23 @@ QWidget* FeedManagerPage::buildNewEntryGroup() {
     row->addLayout(fields, 1);
     row->addLayout(buttons);
     return group;
+}
+
+QLayout* FeedManagerPage::buildOpmlButtons() {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto add = [this, row](const QString& caption, const QString& name,
+                           void (FeedManagerPage::*handler)()) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, handler);
+        row->addWidget(button);
+    };
+    add(QStringLiteral("OPMLの読み込み…"), QStringLiteral("ImportOpml"),
+        &FeedManagerPage::ImportOpmlClick);
+    add(QStringLiteral("OPMLの書き出し…"), QStringLiteral("ExportOpml"),
+        &FeedManagerPage::ExportOpmlClick);
+    return row;
 }
 
 void FeedManagerPage::buildMenu() {
@@ -169,4 +190,55 @@ void FeedManagerPage::N9Click() {
 
 void FeedManagerPage::NewsListColumnClick(int column) {
     commands_.sortByColumn(column);
+}
+
+QString FeedManagerPage::chooseOpmlFile(bool forSaving) {
+    QFileDialog dialog(window(), forSaving ? QStringLiteral("OPMLの書き出し")
+                                           : QStringLiteral("OPMLの読み込み"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(
+        {QStringLiteral("OPML (*.opml *.xml)"), QStringLiteral("すべてのファイル (*)")});
+    if (forSaving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("opml"));
+        dialog.selectFile(QDir::home().filePath(QStringLiteral("news.opml")));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDirectory(QDir::homePath());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void FeedManagerPage::ImportOpmlClick() {
+    const QString path = chooseOpmlFile(false);
+    if (!path.isEmpty())
+        importOpml(path);
+}
+
+void FeedManagerPage::ExportOpmlClick() {
+    const QString path = chooseOpmlFile(true);
+    if (!path.isEmpty())
+        exportOpml(path);
+}
+
+void FeedManagerPage::importOpml(const QString& path) {
+    const FeedListCommands::Imported imported =
+        commands_.importOpml(QFile::encodeName(path).toStdString());
+    if (!imported.outcome.ok()) {
+        messagebox::warning(this, imported.outcome.error);
+        return;
+    }
+    if (imported.added > 0)
+        hooks_.feedListEdited();
+    messagebox::information(
+        this,
+        cp932::fromQString(QStringLiteral("%1 件のニュースを追加しました。").arg(imported.added)));
+}
+
+void FeedManagerPage::exportOpml(const QString& path) {
+    const Outcome written = commands_.exportOpml(QFile::encodeName(path).toStdString());
+    if (!written.ok())
+        messagebox::warning(this, written.error);
 }

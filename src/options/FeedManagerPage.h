@@ -8,6 +8,7 @@
 class FeedList;
 struct GlowtapeSettings;
 class QAction;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -44,9 +45,18 @@ public:
     void N2Click();    // "選択したニュースの削除"
     void N9Click();    // "連絡の追加"
     void NewsListColumnClick(int column);
+    void ImportOpmlClick(); // "OPMLの読み込み…"
+    void ExportOpmlClick(); // "OPMLの書き出し…"
+
+    // The two OPML commands on a chosen file, with their messages.
+    void importOpml(const QString& path);
+    void exportOpml(const QString& path);
 
 private:
     QWidget* buildNewEntryGroup();
+    QLayout* buildOpmlButtons();
+    // A file picked in the program's own file dialog, or an empty text when cancelled.
+    QString chooseOpmlFile(bool forSaving);
     void buildMenu();
     // The selected row, or -1.
     int selectedRow() const;

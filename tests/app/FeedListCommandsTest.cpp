@@ -1,6 +1,7 @@
 #include "app/FeedListCommands.h"
 #include "app/FeedList.h"
 #include "framework/Cp932.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,46 @@ TEST_F(FeedListCommandsTest, EachColumnAlternatesOnItsOwnAndUpperCaseIsNotLowerC
     EXPECT_NE(flags[1], flags[2]);
     commands.sortByColumn(7); // no such column
     EXPECT_EQ(column(feeds, FeedList::ShownColumn), flags);
+}
+
+TEST_F(FeedListCommandsTest, OpmlImportAddsNewFeedsAsRegisteredAndExportGivesTheListBack) {
+    add("held", "http://held.example/rss", "×");
+    TempDir dir;
+    dir.write("in.opml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<opml version="2.0"><body>
+  <outline text="Folder"><outline text="Inner">
+    <outline title="速報,号外&#13;&#10;夕刊" xmlUrl="http://a.example/rss?x=1,2"/>
+  </outline></outline>
+  <outline text="already held" xmlUrl="http://held.example/rss"/>
+  <outline text="twice in the file" xmlUrl="http://a.example/rss?x=1,2"/>
+  <outline text="b" xmlUrl="http://b.example/atom"/>
+</body></opml>)");
+    const FeedListCommands::Imported imported = commands.importOpml(dir.file("in.opml"));
+    ASSERT_TRUE(imported.outcome.ok());
+    EXPECT_EQ(imported.added, 2);
+    const std::vector<FeedEntry> expected{
+        {"held", "http://held.example/rss", cp932::fromUtf8("×")},
+        {cp932::fromUtf8("速報，号外夕刊"), "http://a.example/rss?x=1%2C2", cp932::fromUtf8("○")},
+        {"b", "http://b.example/atom", cp932::fromUtf8("○")}};
+    EXPECT_EQ(feeds.entries(), expected);
+
+    // The same file again adds nothing; a broken one changes nothing and says why.
+    EXPECT_EQ(commands.importOpml(dir.file("in.opml")).added, 0);
+    dir.write("broken.opml", "<opml><body><outline xmlUrl='http://c.example/'>");
+    const FeedListCommands::Imported broken = commands.importOpml(dir.file("broken.opml"));
+    EXPECT_FALSE(broken.outcome.ok());
+    EXPECT_EQ(feeds.entries(), expected);
+
+    // An exported list read into an empty one gives the same titles and URIs, all shown.
+    ASSERT_TRUE(commands.exportOpml(dir.file("out.opml")).ok());
+    FeedList other;
+    FeedListCommands otherCommands{other};
+    EXPECT_EQ(otherCommands.importOpml(dir.file("out.opml")).added, 3);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(other.entry(row).title, expected[row].title);
+        EXPECT_EQ(other.entry(row).uri, expected[row].uri);
+        EXPECT_TRUE(other.isShown(row));
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "framework/Cp932.h"
 #include "framework/SystemColor.h"
 #include "support/ProgramWindows.h"
+#include "support/TempDir.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -104,6 +105,24 @@ TEST_F(FeedManager, CopyFillsTheFieldsOnThisPageAndShowNowMovesTheRotation) {
     waitForLoad();
     EXPECT_EQ(ticker().rotationState().feedIndex, 1);
     EXPECT_EQ(ticker().rotationState().articleIndex, 0);
+}
+
+TEST_F(FeedManager, OpmlImportTellsHowManyWereAddedAndTheArticleListFollows) {
+    program->articles.N11Click();
+    TempDir dir;
+    dir.write("feeds.opml", "<opml><body><outline text='d' xmlUrl='http://127.0.0.1:9/d'/>"
+                            "<outline text='again' xmlUrl='http://127.0.0.1:9/a'/></body></opml>");
+    page().importOpml(QString::fromStdString(dir.file("feeds.opml")));
+    EXPECT_EQ(articleRows(), (std::vector<std::string>{"c", "a", "b", "d"}));
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"1 件のニュースを追加しました。"}));
+
+    boxes.clear();
+    dir.write("feeds.opml", "<rss/>");
+    page().importOpml(QString::fromStdString(dir.file("feeds.opml")));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].title.toStdString(), "警告");
+    EXPECT_NE(boxes.texts()[0].find("OPMLではありません"), std::string::npos);
+    EXPECT_EQ(feeds().count(), 4);
 }
 
 } // namespace
