@@ -4,6 +4,7 @@
 
 #include <QUrl>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -148,7 +149,8 @@ class Rewriter {
 public:
     Rewriter(const QByteArray& utf8Document, std::string_view documentUri)
         : documentBase_(QUrl(QString::fromUtf8(documentUri.data(), qsizetype(documentUri.size())))),
-          entryBudget_(atomEntryBudget(static_cast<std::size_t>(utf8Document.size()))) {
+          entryBudget_(atomEntryBudget(static_cast<std::size_t>(utf8Document.size()))),
+          documentBytes_(utf8Document.size()) {
         // Text added as a string locks the reader to UTF-8, so the declaration cannot
         // override the encoding the bytes were already decoded from.
         xml_.addData(QString());
@@ -160,7 +162,10 @@ public:
             return std::nullopt;
         const QUrl base = baseOf(documentBase_);
         Record feed;
+        // The entries take about as many bytes as the document; the feed's record goes in
+        // front at the end, which moves the text once instead of copying it.
         std::string entries;
+        entries.reserve(std::min(entryBudget_, static_cast<std::size_t>(documentBytes_)) + 1024);
         while (xml_.readNextStartElement()) {
             const QStringView name = xml_.name();
             if (name == u"entry")
@@ -177,11 +182,10 @@ public:
 
         // The feed always gives record 0, as an RSS channel's title does.
         feed.hasTitle = true;
-        std::string out;
-        appendRecord(out, feed);
-        out.reserve(out.size() + entries.size());
-        out += entries;
-        return out;
+        std::string head;
+        appendRecord(head, feed);
+        entries.insert(0, head);
+        return entries;
     }
 
 private:
@@ -339,6 +343,7 @@ private:
     QXmlStreamReader xml_;
     QUrl documentBase_;
     std::size_t entryBudget_;
+    qsizetype documentBytes_;
 };
 
 } // namespace

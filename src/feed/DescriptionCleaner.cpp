@@ -7,11 +7,15 @@ namespace {
 
 // A tag runs from "<" through the next ">", or up to the next "<" or the end when no ">"
 // comes first; text runs up to the next "<" and includes any ">" (a boundary lies after it).
+// A plain loop: find_first_of calls memchr once per character of the text.
 std::size_t segmentEnd(std::string_view text, std::size_t start) {
-    const std::size_t end = text.find_first_of("<>", text[start] == '<' ? start + 1 : start);
-    if (end == std::string_view::npos)
-        return text.size();
-    return text[end] == '>' ? end + 1 : end;
+    for (std::size_t at = text[start] == '<' ? start + 1 : start; at < text.size(); ++at) {
+        if (text[at] == '>')
+            return at + 1;
+        if (text[at] == '<')
+            return at;
+    }
+    return text.size();
 }
 
 } // namespace
