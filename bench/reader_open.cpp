@@ -8,13 +8,9 @@
 // (as root also QTWEBENGINE_DISABLE_SANDBOX=1). The ticker's figure is dominated by what
 // linking the engine loads at start: Qt WebEngine creates a shared OpenGL context when the
 // application object is built, which brings in the system's GL driver.
-#include "app/FeedList.h"
-#include "articles/TForm3.h"
 #include "framework/Cp932.h"
-#include "options/TForm2.h"
-#include "reader/TForm5.h"
 #include "reader/TUIWebBrowser.h"
-#include "ticker/TForm1.h"
+#include "ticker/ProgramWindows.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -114,14 +110,9 @@ int main(int argc, char** argv) {
     write(work.path() + "/glowtape3.ini", "[option]\r\nOP12=true\r\n");
 
     const std::string directory = work.path().toStdString() + "/";
-    FeedList feeds;
-    TForm1 ticker(feeds, directory);
-    TForm2 options(ticker, feeds, directory);
-    TForm5 reader(ticker, directory);
-    ticker.attachReader(&reader);
-    TForm3 articles(ticker, directory);
-    ticker.attachArticles(&articles);
-    ticker.show();
+    ProgramWindows program(directory);
+    TForm5& reader = program.reader;
+    program.ticker.show();
     runUntil([] { return false; }, 3000);
     const long before = residentKb(getpid());
 

@@ -22,6 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt draws the SVG icon through a plug-in, which no library dependency reveals.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # The sign's default faces are Japanese; without them it falls back to whatever is installed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic")
+# Qt's own Japanese texts, for the file dialogs and the message boxes' buttons.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 
 include(CPack)

@@ -10,7 +10,7 @@ packages=(
     xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick
     fonts-ipafont-gothic fonts-noto-cjk
     python3 clang-format
-    qt6-webengine-dev qt6-svg-dev libqt6svg6
+    qt6-webengine-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
     at-spi2-core dbus-x11 python3-pyatspi
     desktop-file-utils appstream librsvg2-bin dpkg-dev man-db
     clang-14 libfuzzer-14-dev libclang-rt-14-dev

@@ -1,13 +1,12 @@
-#include "app/FeedList.h"
-#include "articles/TForm3.h"
 #include "framework/Paths.h"
 #include "framework/SingleInstance.h"
-#include "options/TForm2.h"
-#include "reader/TForm5.h"
-#include "ticker/TForm1.h"
+#include "ticker/ProgramWindows.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     // A second start ends at once and silently; the running instance is not disturbed.
@@ -28,18 +27,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Glowtape"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/glowtape.svg")));
+    // The program speaks Japanese whatever the desktop's language, so Qt's own dialogs and
+    // buttons do too (when Qt's translations are installed).
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
-    const std::string settingsDirectory = Paths::settingsDirectory();
-    FeedList feeds;
-    // The order matters: the options dialog works on the ticker, and its creation starts
-    // the show.
-    TForm1 ticker(feeds, settingsDirectory);
-    TForm2 options(ticker, feeds, settingsDirectory);
-    TForm5 reader(ticker, settingsDirectory);
-    ticker.attachReader(&reader);
-    TForm3 articles(ticker, settingsDirectory);
-    ticker.attachArticles(&articles);
-
-    ticker.show();
+    ProgramWindows program(Paths::settingsDirectory());
+    program.ticker.show();
     return QApplication::exec();
 }

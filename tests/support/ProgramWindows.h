@@ -1,14 +1,10 @@
 #pragma once
 
-#include "app/FeedList.h"
-#include "articles/TForm3.h"
 #include "feed/FeedRotation.h"
-#include "options/TForm2.h"
-#include "reader/TForm5.h"
 #include "support/Crlf.h"
 #include "support/ModalBoxCatcher.h"
 #include "support/TempDir.h"
-#include "ticker/TForm1.h"
+#include "ticker/ProgramWindows.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,26 +14,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-
-// The program's four windows over one settings directory, created and connected in the
-// program's own order: the ticker, the options dialog (which starts the show), the reader,
-// the article list.
-struct ProgramWindows {
-    // The reader's browser needs a display the engine can run on; it stays off unless asked.
-    ProgramWindows(const std::string& settingsDirectory, bool withBrowser)
-        : ticker(feeds, settingsDirectory), options(ticker, feeds, settingsDirectory),
-          reader(ticker, settingsDirectory), articles(ticker, settingsDirectory) {
-        reader.setBrowserEnabled(withBrowser);
-        ticker.attachReader(&reader);
-        ticker.attachArticles(&articles);
-    }
-
-    FeedList feeds;
-    TForm1 ticker;
-    TForm2 options;
-    TForm5 reader;
-    TForm3 articles;
-};
 
 // A test that starts the program over a private settings directory. Message boxes are
 // answered and recorded from before the first window exists.
