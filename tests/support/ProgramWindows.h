@@ -26,6 +26,14 @@ protected:
         dir.write("glowtape3.ini", crlf(utf8Lines));
     }
     void writeFeedList(const std::string& bytes) const { dir.write("news.csv", bytes); }
+    // A feed list of one shown feed, "Local", read from a file with one article, "One".
+    void writeOneLocalFeed() const {
+        dir.write("feed.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss><channel>\n"
+                              "<title>Local</title>\n<link>http://127.0.0.1/</link>\n"
+                              "<item><title>One</title><link>http://127.0.0.1/1</link></item>\n"
+                              "</channel></rss>\n");
+        writeFeedList("Local,file://" + dir.file("feed.xml") + ",\x81\x9B\r\n");
+    }
 
     ProgramWindows& start() { return start(directory()); }
     ProgramWindows& start(const std::string& settingsDirectory) {

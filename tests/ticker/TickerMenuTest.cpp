@@ -65,11 +65,7 @@ TEST_F(TickerMenu, WithNoFeedRegisteredTheMenuOpensAllTheSame) {
 }
 
 TEST_F(TickerMenu, OnceAFeedIsComposedTheMenuOpens) {
-    dir.write("feed.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss><channel>\n"
-                          "<title>Local</title>\n<link>http://127.0.0.1/</link>\n"
-                          "<item><title>One</title><link>http://127.0.0.1/1</link></item>\n"
-                          "</channel></rss>\n");
-    writeFeedList("Local,file://" + dir.file("feed.xml") + ",\x81\x9B\r\n");
+    writeOneLocalFeed();
     start();
     showTicker();
     ASSERT_FALSE(rightClickOpensTheMenu());

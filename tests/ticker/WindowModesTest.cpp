@@ -99,11 +99,7 @@ TEST_F(WindowModesTest, TheOrientationToggleSwapsTheSizeAndThePositionCaptions) 
 }
 
 TEST_F(WindowModesTest, TheIconFollowsTheComposedFeedAndStartsOverWithTheWindow) {
-    dir.write("feed.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss><channel>\n"
-                          "<title>Local</title>\n<link>http://127.0.0.1/</link>\n"
-                          "<item><title>One</title><link>http://127.0.0.1/1</link></item>\n"
-                          "</channel></rss>\n");
-    writeFeedList("Local,file://" + dir.file("feed.xml") + ",\x81\x9B\r\n");
+    writeOneLocalFeed();
     start();
     ticker().show();
     processEvents();
