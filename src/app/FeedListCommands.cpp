@@ -10,23 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kFullWidthComma = "\x81\x43"; // ，
-constexpr std::string_view kEscapedComma = "%2C";
-
-// Neither a comma nor CR or LF can be the second byte of a two-byte character, so the
-// bytes are replaced where they stand.
-std::string storable(std::string_view text, std::string_view comma) {
-    std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
-        if (c == ',')
-            result += comma;
-        else if (c != '\r' && c != '\n')
-            result += c;
-    }
-    return result;
-}
-
 const std::string& field(const FeedEntry& entry, int column) {
     switch (column) {
     case FeedList::TitleColumn:
@@ -43,7 +26,7 @@ const std::string& field(const FeedEntry& entry, int column) {
 FeedListCommands::FeedListCommands(FeedList& feeds) : feeds_(feeds) {}
 
 FeedEntry FeedListCommands::newEntry(std::string_view title, std::string_view uri) {
-    return {storable(title, kFullWidthComma), storable(uri, kEscapedComma),
+    return {csvSafeField(title, FieldKind::Text, ""), csvSafeField(uri, FieldKind::Uri, ""),
             std::string(feedmark::Shown)};
 }
 

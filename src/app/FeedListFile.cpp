@@ -21,25 +21,6 @@ FeedEntry entryOf(std::string_view line) {
     return entry;
 }
 
-// A field as one line without the separator, so that the next load splits the line where
-// this save put the commas. A comma in a URI becomes its percent form, which names the same
-// resource; elsewhere the full-width comma "，". Neither a line break nor a comma can be the
-// second byte of a two-byte character.
-std::string fieldText(std::string_view field, std::string_view commaReplacement) {
-    std::string text;
-    text.reserve(field.size());
-    for (const char c : field) {
-        if (c == ',')
-            text += commaReplacement;
-        else
-            text += c == '\r' || c == '\n' ? ' ' : c;
-    }
-    return text;
-}
-
-constexpr std::string_view kFullWidthComma = "\x81\x43";
-constexpr std::string_view kPercentComma = "%2C";
-
 } // namespace
 
 FeedListFile::Loaded FeedListFile::read(const std::string& path) {
@@ -58,11 +39,12 @@ std::vector<FeedEntry> FeedListFile::parse(std::string_view bytes) {
 std::string FeedListFile::format(const std::vector<FeedEntry>& entries) {
     std::string text;
     for (const FeedEntry& entry : entries) {
-        text += fieldText(entry.title, kFullWidthComma);
+        // One line per entry, split where this save put the commas on the next load.
+        text += csvSafeField(entry.title, FieldKind::Text, " ");
         text += ',';
-        text += fieldText(entry.uri, kPercentComma);
+        text += csvSafeField(entry.uri, FieldKind::Uri, " ");
         text += ',';
-        text += fieldText(entry.shown, kFullWidthComma);
+        text += csvSafeField(entry.shown, FieldKind::Text, " ");
         text += "\r\n";
     }
     return text;
