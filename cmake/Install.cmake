@@ -1,8 +1,7 @@
-# Install rules: the two programs, the icon in the hicolor theme (the SVG and PNG sizes drawn
+# Install rules: the two programs, the browser module, the icon in the hicolor theme (the SVG and PNG sizes drawn
 # from it at build time), the desktop entry, the AppStream metadata and the manual pages.
-include(GNUInstallDirs)
-
 install(TARGETS glowtape RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS glowtape-browser LIBRARY DESTINATION ${GLOWTAPE_MODULE_INSTALL_DIR})
 if(TARGET glowtape-feed)
     install(TARGETS glowtape-feed RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()

@@ -10,8 +10,10 @@
 #include "framework/Cp932.h"
 #include "framework/FontFaceMap.h"
 #include "framework/InternetShortcut.h"
+#include "framework/MessageBox.h"
 #include "framework/SystemColor.h"
 #include "options/TForm2.h"
+#include "reader/BrowserModule.h"
 #include "reader/FeedArticles.h"
 #include "reader/ReaderAddress.h"
 #include "reader/ReaderGlyphs.h"
@@ -32,6 +34,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -428,6 +431,8 @@ void TForm5::navigate(const QString& address) {
     case readeraddress::Verdict::Load:
         if (TUIWebBrowser* browser = ensureBrowser())
             browser->Navigate(checked.url);
+        else if (browserMissing_)
+            Label1->setText(QStringLiteral("ブラウザがないため表示できません: %1").arg(address));
         break;
     case readeraddress::Verdict::Nothing:
         break;
@@ -445,11 +450,23 @@ void TForm5::NavigateComplete(const QString& address) {
 }
 
 TUIWebBrowser* TForm5::ensureBrowser() {
-    if (WebBrowser1 || !browserEnabled_)
+    if (WebBrowser1 || !browserEnabled_ || browserMissing_)
         return WebBrowser1;
+    const BrowserModule& module = browserModule_ ? *browserModule_ : BrowserModule::program();
     // The reader's browser: accelerators and auto-completion on, images, videos and
     // background sounds allowed; the policy's defaults.
-    WebBrowser1 = new TUIWebBrowser(browserSlot_, BrowserHostPolicy{});
+    WebBrowser1 = TUIWebBrowser::create(browserSlot_, module, BrowserHostPolicy{});
+    if (!WebBrowser1) {
+        browserMissing_ = true;
+        QString text = QStringLiteral("ブラウザを読み込めないため、ページを表示できません。"
+                                      "ニュースの一覧とほかの機能はそのまま使えます。");
+        if (!module.errorString().isEmpty())
+            text += QStringLiteral("\n\n") + module.errorString();
+        // After the reader has appeared, not from inside its showing.
+        QTimer::singleShot(0, this,
+                           [this, text] { messagebox::warning(this, cp932::fromQString(text)); });
+        return nullptr;
+    }
     browserSlot_->layout()->addWidget(WebBrowser1);
     connect(WebBrowser1, &TUIWebBrowser::StatusTextChange, Label1, &QLabel::setText);
     connect(WebBrowser1, &TUIWebBrowser::TitleChange, this, &QWidget::setWindowTitle);

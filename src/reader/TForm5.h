@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class BrowserModule;
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
@@ -52,6 +53,8 @@ public:
     // Without its browser (tests of the reader's own logic, where no engine can run) the
     // reader works as ever but loads nothing.
     void setBrowserEnabled(bool enabled) { browserEnabled_ = enabled; }
+    // Where the browser comes from; the program's module unless set before the first show.
+    void setBrowserModule(const BrowserModule& module) { browserModule_ = &module; }
     // The reader's link list: line i is the link of article row i.
     const std::vector<std::string>& links() const { return Memo2; }
 
@@ -81,6 +84,9 @@ private:
 
     TForm1& ticker_;
     bool browserEnabled_ = true;
+    const BrowserModule* browserModule_ = nullptr;
+    // The module could not make a browser; the user has been told once.
+    bool browserMissing_ = false;
     int panelWidth_ = 200;
     int listHeight_ = 200;
     readergeometry::SavedSpan saved_;

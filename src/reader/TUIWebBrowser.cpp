@@ -1,16 +1,10 @@
 #include "reader/TUIWebBrowser.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "reader/BrowserModule.h"
+
 #include <QKeyEvent>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QVBoxLayout>
-#include <QWebEngineHistory>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 namespace {
 
@@ -22,52 +16,42 @@ bool isAccelerator(const QKeyEvent& key) {
     return key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35;
 }
 
-QString dataDirectory(QStandardPaths::StandardLocation location) {
-    return QStandardPaths::writableLocation(location) + QStringLiteral("/glowtape");
-}
-
 } // namespace
 
-QWebEngineProfile* TUIWebBrowser::profile() {
-    static QWebEngineProfile* shared = nullptr;
-    if (!shared) {
-        shared = new QWebEngineProfile(QStringLiteral("glowtape"), QCoreApplication::instance());
-        shared->setPersistentStoragePath(dataDirectory(QStandardPaths::GenericDataLocation) +
-                                         QStringLiteral("/browser"));
-        shared->setCachePath(dataDirectory(QStandardPaths::GenericCacheLocation) +
-                             QStringLiteral("/browser"));
-        shared->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+TUIWebBrowser* TUIWebBrowser::create(QWidget* parent, const BrowserModule& module,
+                                     const BrowserHostPolicy& policy) {
+    auto* browser = new TUIWebBrowser(parent, policy);
+    WebView* view = module.createView(browser, *browser);
+    if (!view) {
+        delete browser;
+        return nullptr;
     }
-    return shared;
+    browser->attach(view);
+    return browser;
 }
 
 TUIWebBrowser::TUIWebBrowser(QWidget* parent, const BrowserHostPolicy& policy)
     : QFrame(parent), policy_(policy) {
     setObjectName(QStringLiteral("WebBrowser1"));
-    view_ = new QWebEngineView(this);
-    view_->setPage(new QWebEnginePage(profile(), view_));
-    view_->setAccessibleName(QStringLiteral("ブラウザ"));
+}
+
+void TUIWebBrowser::attach(WebView* view) {
+    view_.reset(view);
+    QWidget* widget = view_->widget();
+    widget->setAccessibleName(QStringLiteral("ブラウザ"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
-
-    QWebEnginePage* page = view_->page();
-    connect(page, &QWebEnginePage::linkHovered, this, &TUIWebBrowser::StatusTextChange);
-    connect(page, &QWebEnginePage::titleChanged, this, &TUIWebBrowser::TitleChange);
-    connect(page, &QWebEnginePage::urlChanged, this, &TUIWebBrowser::reportCommandStates);
-    connect(page, &QWebEnginePage::loadFinished, this, [this](bool) {
-        loaded_ = true;
-        reportCommandStates();
-        emit NavigateComplete2(LocationURL());
-    });
-    connect(view_, &QWidget::customContextMenuRequested, this, &TUIWebBrowser::showPopupMenu);
-
+    layout->addWidget(widget);
+    connect(widget, &QWidget::customContextMenuRequested, this, &TUIWebBrowser::showPopupMenu);
     applyPolicy();
     THookApplicationMessage::application().AddHook(&AppMessageTarget::HandleAppMessage, this);
 }
 
 TUIWebBrowser::~TUIWebBrowser() {
+    if (!view_)
+        return;
     THookApplicationMessage::application().RemoveHook(&AppMessageTarget::HandleAppMessage, this);
+    view_.reset();
 }
 
 void TUIWebBrowser::setPolicy(const BrowserHostPolicy& policy) {
@@ -82,33 +66,25 @@ void TUIWebBrowser::setPopupMenu(QMenu* menu) {
 
 void TUIWebBrowser::applyPolicy() {
     const EngineSettings s = policy_.engineSettings(PopupMenu != nullptr);
-    QWebEngineSettings* engine = view_->page()->settings();
-    engine->setAttribute(QWebEngineSettings::AutoLoadImages, s.autoLoadImages);
-    engine->setAttribute(QWebEngineSettings::JavascriptEnabled, s.javascriptEnabled);
-    engine->setAttribute(QWebEngineSettings::ShowScrollBars, s.showScrollBars);
-    engine->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture,
-                         s.playbackRequiresUserGesture);
-    engine->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-    view_->page()->setAudioMuted(s.audioMuted);
-    view_->page()->profile()->setHttpCacheType(s.httpCache ? QWebEngineProfile::DiskHttpCache
-                                                           : QWebEngineProfile::NoCache);
+    view_->apply(s);
     setFrameStyle(s.pageBorder ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+    QWidget* widget = view_->widget();
     switch (s.contextMenu) {
     case EngineSettings::ContextMenu::Engine:
-        view_->setContextMenuPolicy(Qt::DefaultContextMenu);
+        widget->setContextMenuPolicy(Qt::DefaultContextMenu);
         break;
     case EngineSettings::ContextMenu::Popup:
-        view_->setContextMenuPolicy(Qt::CustomContextMenu);
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
         break;
     case EngineSettings::ContextMenu::None:
-        view_->setContextMenuPolicy(Qt::NoContextMenu);
+        widget->setContextMenuPolicy(Qt::NoContextMenu);
         break;
     }
 }
 
 void TUIWebBrowser::showPopupMenu(const QPoint& position) {
     if (PopupMenu)
-        PopupMenu->popup(view_->mapToGlobal(position));
+        PopupMenu->popup(view_->widget()->mapToGlobal(position));
 }
 
 void TUIWebBrowser::HandleAppMessage(QObject* receiver, QEvent* event, bool& handled) {
@@ -117,7 +93,8 @@ void TUIWebBrowser::HandleAppMessage(QObject* receiver, QEvent* event, bool& han
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return;
     auto* widget = qobject_cast<QWidget*>(receiver);
-    if (!widget || (widget != view_ && !view_->isAncestorOf(widget)))
+    QWidget* page = view_->widget();
+    if (!widget || (widget != page && !page->isAncestorOf(widget)))
         return;
     if (isAccelerator(*static_cast<QKeyEvent*>(event)))
         handled = true;
@@ -148,8 +125,13 @@ QUrl TUIWebBrowser::LocationURL() const {
     return view_->url();
 }
 
+void TUIWebBrowser::loadFinished() {
+    loaded_ = true;
+    reportCommandStates();
+    emit NavigateComplete2(LocationURL());
+}
+
 void TUIWebBrowser::reportCommandStates() {
-    QWebEngineHistory* history = view_->history();
-    emit CommandStateChange(CSC_NAVIGATEFORWARD, history->canGoForward());
-    emit CommandStateChange(CSC_NAVIGATEBACK, history->canGoBack());
+    emit CommandStateChange(CSC_NAVIGATEFORWARD, view_->canGoForward());
+    emit CommandStateChange(CSC_NAVIGATEBACK, view_->canGoBack());
 }

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QWebEngineView>
 #include <functional>
 
 namespace {
@@ -162,7 +161,8 @@ TEST_F(ReaderWindow, AcceleratorsSwitchedOffNeverReachThePage) {
     start();
     reader().ShowReader();
     TUIWebBrowser& browser = *reader().browser();
-    QWidget* page = browser.view()->focusProxy() ? browser.view()->focusProxy() : browser.view();
+    QWidget* view = browser.view().widget();
+    QWidget* page = view->focusProxy() ? view->focusProxy() : view;
     auto take = [&](int key, Qt::KeyboardModifiers modifiers) {
         QKeyEvent event(QEvent::KeyPress, key, modifiers);
         return THookApplicationMessage::application().dispatch(page, &event);
