@@ -2,9 +2,9 @@
 
 import json
 import os
-import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
@@ -13,9 +13,13 @@ from pathlib import Path
 BUILD = Path(os.environ["GLOWTAPE_BUILD_DIR"])
 SOURCE = Path(os.environ["GLOWTAPE_SOURCE_DIR"])
 
+sys.path.insert(0, str(SOURCE / "tests/e2e"))
+from harness import DesktopTestCase, FeedServer, cp932  # noqa: E402
+
 PROGRAM_FILES = {
     "usr/bin/glowtape",
     "usr/bin/glowtape-feed",
+    "usr/lib/glowtape/glowtape-browser.so",
     "usr/share/applications/glowtape.desktop",
     "usr/share/metainfo/glowtape.metainfo.xml",
     "usr/share/icons/hicolor/scalable/apps/glowtape.svg",
@@ -34,14 +38,23 @@ def run(*command, **options):
     return subprocess.run(command, capture_output=True, text=True, timeout=300, **options)
 
 
+def install(root):
+    result = run("cmake", "--install", str(BUILD), "--prefix", "/usr",
+                 env={**os.environ, "DESTDIR": str(root)})
+    assert result.returncode == 0, result.stderr
+
+
+def needed_libraries(binary):
+    dynamic = run("readelf", "--dynamic", str(binary)).stdout
+    return [line.split("[")[1].rstrip("]") for line in dynamic.splitlines() if "(NEEDED)" in line]
+
+
 class InstalledCopy(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.tmp = tempfile.TemporaryDirectory()
         cls.root = Path(cls.tmp.name) / "root"
-        result = run("cmake", "--install", str(BUILD), "--prefix", "/usr",
-                     env={**os.environ, "DESTDIR": str(cls.root)})
-        assert result.returncode == 0, result.stderr
+        install(cls.root)
 
     @classmethod
     def tearDownClass(cls):
@@ -107,6 +120,46 @@ class InstalledCopy(unittest.TestCase):
         self.assertEqual(sorted(os.listdir(self.root / "usr/bin")), ["glowtape", "glowtape-feed"])
 
 
+    def test_only_the_browser_module_links_the_web_engine(self):
+        # Linked into the program, the engine would load the OpenGL driver at every start.
+        program = needed_libraries(self.root / "usr/bin/glowtape")
+        self.assertIn("libQt6Widgets.so.6", program)
+        self.assertFalse([name for name in program if "WebEngine" in name], program)
+        module = needed_libraries(self.root / "usr/lib/glowtape/glowtape-browser.so")
+        self.assertIn("libQt6WebEngineWidgets.so.6", module)
+
+
+class InstalledReader(DesktopTestCase):
+    """The installed program opens its reader with the installed browser module."""
+
+    def test_the_reader_shows_a_page_through_the_installed_module(self):
+        root = Path(self.root) / "install"
+        install(root)
+        title = "インストール先のページ"
+        server = FeedServer({"/page.html": (
+            "<html><head><meta charset='utf-8'><title>%s</title></head><body><h1>%s</h1>"
+            "</body></html>" % (title, title)).encode("utf-8")})
+        self.addCleanup(server.close)
+        server.documents["/feed.xml"] = (
+            "<?xml version='1.0' encoding='UTF-8'?><rss version='2.0'><channel><title>ローカル"
+            "</title><link>%s</link><item><title>記事</title><link>%s</link></item></channel>"
+            "</rss>" % (server.url("/page.html"), server.url("/page.html"))).encode("utf-8")
+        self.write_settings_file("news.csv",
+                                 cp932("ローカル,%s,○\r\n" % server.url("/feed.xml")))
+        self.write_settings_file("data.ini", b"[HotKey]\r\nopen=19\r\n")  # Control + F5
+        self.env.update({"QTWEBENGINE_DISABLE_SANDBOX": "1",
+                         "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu"})
+        self._spawn([str(root / "usr/bin/glowtape")])
+        self.assertTrue(self.wait_for_window(lambda name: name.startswith("Glowtape 【ローカル")),
+                        self.window_names())
+
+        self.x("xdotool", "key", "ctrl+F5")
+        # Without its module the reader would say so in a box, and load nothing.
+        self.assertTrue(self.wait_for_window(lambda name: name == title, timeout=30),
+                        self.window_names())
+        self.assertTrue(server.requested["/page.html"].is_set())
+
+
 class DebianPackage(unittest.TestCase):
     def test_package_fields_and_files(self):
         with tempfile.TemporaryDirectory() as out:
@@ -129,7 +182,8 @@ class DebianPackage(unittest.TestCase):
                              run("dpkg", "--print-architecture").stdout.strip())
             self.assertIn("Glowtape developers <", fields["Maintainer"])
             depends = fields["Depends"]
-            for library in ("libqt6widgets6", "libcurl4", "libx11-6", "libc6", "libqt6svg6"):
+            for library in ("libqt6widgets6", "libcurl4", "libx11-6", "libc6", "libqt6svg6",
+                            "libqt6webenginewidgets6"):
                 self.assertIn(library, depends)
 
             listing = run("dpkg-deb", "--contents", deb).stdout.splitlines()

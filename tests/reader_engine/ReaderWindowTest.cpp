@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -29,6 +30,15 @@ LocalHttpServer::Response page(const char* utf8Title) {
         "</title></head><body><h1>" + utf8Title + "</h1></body></html>");
     response.headers = {{"Content-Type", "text/html; charset=utf-8"}};
     return response;
+}
+
+std::size_t darkPixels(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    std::size_t count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qGray(image.pixel(x, y)) < 64;
+    return count;
 }
 
 class ReaderWindow : public ProgramTest {
@@ -91,6 +101,8 @@ TEST_F(ReaderWindow, TheCurrentArticleIsSelectedAndItsPageLoaded) {
     EXPECT_EQ(server.requests()[0].path, "/article3");
     EXPECT_TRUE(waitFor([&] { return reader().windowTitle() == QStringLiteral("記事のページ"); }))
         << reader().windowTitle().toStdString();
+    // The browser module's view paints the page: the heading's black text on white.
+    EXPECT_TRUE(waitFor([&] { return darkPixels(*reader().browser()->view().widget()) > 100; }));
     EXPECT_TRUE(ticker().closeButton()->isVisibleTo(&ticker()));
 }
 
