@@ -9,6 +9,7 @@
 #include "feed/FeedRotation.h"
 #include "framework/Cp932.h"
 #include "framework/MessageBox.h"
+#include "framework/ModelChanges.h"
 #include "framework/SystemColor.h"
 #include "ticker/TForm1.h"
 
@@ -53,6 +54,7 @@ TForm3::TForm3(TForm1& ticker, const std::string& settingsDirectory)
     windowplacement::restore(*this, reader, window3::T, window3::L, window3::W, window3::H);
     if (FeedRotation* rotation = ticker_.rotation())
         rotation->setFollower(this);
+    onAnyRowChange(ticker_.feeds(), this, [this] { refreshFeedSelect(); });
 }
 
 void TForm3::buildMenu() {
@@ -185,7 +187,6 @@ void TForm3::N4Click() {
         return;
     }
     ticker_.feeds().remove(row);
-    N11Click();
 }
 
 // The sign's palette: its background between the rows, alternate rows in the unlit-dot

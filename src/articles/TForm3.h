@@ -24,8 +24,6 @@ public:
 
     void N16Click(); // article mode
     void N11Click(); // feed-select mode
-    // After an edit of the feed list: rebuilds feed-select mode when it is showing.
-    void refreshFeedSelect();
     bool feedSelectMode() const;
 
     void ListDblClick();
@@ -43,6 +41,9 @@ private:
     void feedStarted() override;
     void articleStarted(int article) override;
     void buildMenu();
+    // After any change of the feed list: rebuilds feed-select mode when it is showing, so
+    // that every row names the feed it acts on.
+    void refreshFeedSelect();
     void fill(const std::vector<std::string>& rows, int selected);
     void selectRow(int row);
 

@@ -62,6 +62,14 @@ void EngineWebView::apply(const EngineSettings& s) {
                                                     : QWebEngineProfile::NoCache);
 }
 
+void EngineWebView::load(const QUrl& url) {
+    // Only a local page, one the user or a local feed chose, may read other local files; a
+    // web page never does.
+    page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls,
+                                     url.isLocalFile());
+    QWebEngineView::load(url);
+}
+
 bool EngineWebView::canGoBack() const {
     return history()->canGoBack();
 }

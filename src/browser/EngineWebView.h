@@ -14,7 +14,7 @@ public:
 
     QWidget* widget() override { return this; }
     void apply(const EngineSettings& settings) override;
-    void load(const QUrl& url) override { QWebEngineView::load(url); }
+    void load(const QUrl& url) override;
     void back() override { QWebEngineView::back(); }
     void forward() override { QWebEngineView::forward(); }
     void reload() override { QWebEngineView::reload(); }

@@ -2,6 +2,7 @@
 
 #include "feed/DirectFetch.h"
 #include "feed/FeedDownloader.h"
+#include "feed/FeedLinks.h"
 #include "feed/FeedText.h"
 #include "feed/FeedView.h"
 #include "feed/HeadlineTexts.h"
@@ -63,6 +64,7 @@ bool FeedLoader::store(bool downloaded, const std::string& body, const std::stri
     stores_.Memo1.clear();
     if (downloaded) {
         stores_.Memo1.setSplitBefore(normaliseFeedText(body, contentType, uri), '<');
+        feedlinks::resolveAll(stores_.Memo1, uri);
         return true;
     }
     stores_.Memo1.setLines({"<title>" + std::string(headline::loadFailed)});

@@ -9,7 +9,8 @@ class FeedView;
 struct LineStores;
 struct RotationState;
 
-// Loads one feed into the raw line store, one tag per line. When the download fails the
+// Loads one feed into the raw line store, one tag per line, its relative links made absolute
+// against the feed's address. When the download fails the
 // raw store holds a one-record placeholder document titled "読み込み失敗" and the failure
 // line is put on the sign. The busy flag is set while it runs.
 class FeedLoader {

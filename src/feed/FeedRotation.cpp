@@ -8,7 +8,9 @@
 #include "feed/LineStores.h"
 #include "feed/RotationFollower.h"
 #include "framework/FullWidth.h"
+#include "framework/ModelChanges.h"
 
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -29,16 +31,47 @@ FeedRotation::FeedRotation(TLightStr& sign, LineStores& stores, RotationState& s
                            const LineChoices& choices)
     : sign_(sign), stores_(stores), state_(state), feeds_(feeds), view_(view), colours_(colours),
       choices_(choices), fetcher_(fetcher), loader_(stores, state, view, downloader),
-      composer_(stores, view) {}
+      composer_(stores, view) {
+    watchFeedList();
+}
 
 FeedRotation::FeedRotation(TLightStr& sign, LineStores& stores, RotationState& state,
                            const FeedList& feeds, FeedView& view, const FeedDownloader& downloader,
                            const TickerColours& colours, const LineChoices& choices)
     : sign_(sign), stores_(stores), state_(state), feeds_(feeds), view_(view), colours_(colours),
       choices_(choices), ownFetcher_(std::make_unique<DirectFetch>(downloader)),
-      fetcher_(*ownFetcher_), loader_(stores, state, view, downloader), composer_(stores, view) {}
+      fetcher_(*ownFetcher_), loader_(stores, state, view, downloader), composer_(stores, view) {
+    watchFeedList();
+}
 
 FeedRotation::~FeedRotation() = default;
+
+void FeedRotation::watchFeedList() {
+    // A feed registered, shown, copied, imported or moved while the sign stands still is
+    // taken up at once.
+    onAnyRowChange(feeds_, &listWatch_, [this] { keepRunningSoon(); });
+}
+
+void FeedRotation::keepRunningSoon() {
+    if (keepRunningQueued_)
+        return;
+    keepRunningQueued_ = true;
+    QTimer::singleShot(0, &listWatch_, [this] {
+        keepRunningQueued_ = false;
+        keepRunning();
+    });
+}
+
+void FeedRotation::keepRunning() {
+    if (sign_.ShowActive() || loading() || !anyFeedShown())
+        return;
+    if (titleWaiting_) {
+        titleWaiting_ = false;
+        sign_.StartShow();
+        return;
+    }
+    LightStr1ShowActive(false);
+}
 
 void FeedRotation::LightStr1ShowActive(bool active) {
     if (!active) {
@@ -70,6 +103,7 @@ void FeedRotation::nextFeedStep() {
     } while (!feeds_.isShown(state_.feedIndex));
     sign_.setLightColor(colours_.title);
     loadAndCompose([this] {
+        titleWaiting_ = false;
         sign_.StartShow();
         if (follower_)
             follower_->feedStarted();
@@ -82,13 +116,21 @@ void FeedRotation::showFeedNow(int row) {
     state_.feedIndex = row;
     state_.articleIndex = 0;
     loadAndCompose([this] {
+        // A running sign goes on with its line and takes the new feed's articles next.
+        titleWaiting_ = !sign_.ShowActive();
         if (follower_)
             follower_->feedStarted();
     });
 }
 
-void FeedRotation::LoadFeedText(const std::string& uri, std::function<void()> loaded) {
-    loader_.LoadFeedText(uri, fetcher_, [loaded](bool) { loaded(); });
+bool FeedRotation::LoadFeedText(const std::string& uri, std::function<void()> loaded) {
+    if (loading())
+        return false;
+    loader_.LoadFeedText(uri, fetcher_, [this, loaded](bool) {
+        loaded();
+        keepRunning();
+    });
+    return true;
 }
 
 void FeedRotation::loadAndCompose(std::function<void()> shown) {
@@ -97,6 +139,7 @@ void FeedRotation::loadAndCompose(std::function<void()> shown) {
     loader_.LoadFeedText(entry.uri, fetcher_, [this, entry, shown](bool) {
         composer_.ComposeFeed(entry.title, entry.uri);
         shown();
+        keepRunning();
     });
 }
 

@@ -5,6 +5,7 @@
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
 
+#include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,6 +25,10 @@ struct LineStores;
 //
 // A feed is composed and shown when its download has arrived; until then the sign keeps
 // what it shows and the commands that move the rotation do nothing.
+//
+// One rule keeps the sign from ever standing still for good: whenever the sign is stopped, no
+// download runs and a shown feed exists, the rotation takes its next step. It is checked at
+// the end of every download and after every change of the feed list.
 class FeedRotation {
 public:
     // Downloads through `fetcher` (a worker thread in the program).
@@ -47,8 +52,9 @@ public:
     void N13Click(); // "記事早送り": the next article now
     void PreviousFeed();
 
-    // Loads and composes the feed at a row without starting the sign; the rotation goes
-    // on from there. Does nothing while a feed is loading.
+    // Loads and composes the feed at a row; the rotation goes on from there. A sign that is
+    // still running keeps its line; a stopped one starts with the feed's title line. Does
+    // nothing while a feed is loading.
     void showFeedNow(int row);
 
     // The article list's jumps: the sign's next line comes from record `article`, or the
@@ -63,8 +69,12 @@ public:
     // home page during the welcome line.
     std::string currentLink() const;
     // Downloads a feed into the raw line store only, for a window that lists it; `loaded`
-    // runs once the store is filled. Does nothing while a feed is loading.
-    void LoadFeedText(const std::string& uri, std::function<void()> loaded);
+    // runs once the store is filled. Does nothing while a feed is loading; false then.
+    bool LoadFeedText(const std::string& uri, std::function<void()> loaded);
+
+    // The rule above: takes the next step when the sign stands still with nothing loading
+    // and a shown feed to go to.
+    void keepRunning();
 
 private:
     void nextFeedStep();
@@ -72,6 +82,9 @@ private:
     bool anyFeedShown() const;
     // Loads the current row, composes it, then runs `shown`.
     void loadAndCompose(std::function<void()> shown);
+    void watchFeedList();
+    // Runs keepRunning once the event that changed the feed list is over.
+    void keepRunningSoon();
 
     TLightStr& sign_;
     LineStores& stores_;
@@ -85,4 +98,9 @@ private:
     FeedLoader loader_;
     FeedComposer composer_;
     RotationFollower* follower_ = nullptr;
+    // A feed composed by showFeedNow whose title line has not run yet.
+    bool titleWaiting_ = false;
+    bool keepRunningQueued_ = false;
+    // Receives the feed list's signals; they die with the rotation.
+    QObject listWatch_;
 };

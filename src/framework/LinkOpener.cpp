@@ -54,17 +54,27 @@ bool LinkOpener::isOpenable(const QUrl& url, bool fromWeb) {
     return isWeb(url) || (!fromWeb && url.scheme().toLower() == "file");
 }
 
+QUrl LinkOpener::feedLink(std::string_view cp932Link, std::string_view cp932FeedUri) {
+    const QString link = cp932::toQString(decodeEntities(cp932Link)).trimmed();
+    const QUrl feed(cp932::toQString(cp932FeedUri).trimmed(), QUrl::TolerantMode);
+    const bool fromWeb = isWeb(feed);
+    // A local feed may name its files by their paths.
+    const QUrl url = feed.isLocalFile() && link.startsWith(QLatin1Char('/'))
+                         ? QUrl::fromLocalFile(link)
+                         : QUrl(link, QUrl::TolerantMode);
+    return isOpenable(url, fromWeb) ? url : QUrl();
+}
+
 LinkOpener::Result LinkOpener::open(std::string_view cp932Link, std::string_view cp932Program,
                                     std::string_view cp932FeedUri) const {
-    const QString link = cp932::toQString(decodeEntities(cp932Link)).trimmed();
-    const QUrl url(link, QUrl::TolerantMode);
-    const QUrl feed(cp932::toQString(cp932FeedUri).trimmed(), QUrl::TolerantMode);
-    if (!isOpenable(url, isWeb(feed)))
+    const QUrl url = feedLink(cp932Link, cp932FeedUri);
+    if (!url.isValid())
         return Result::Refused;
     if (cp932Program.empty()) {
         openUrl_(url);
         return Result::Opened;
     }
+    const QString link = cp932::toQString(decodeEntities(cp932Link)).trimmed();
     if (startProgram_(cp932::toQString(cp932Program), {link}))
         return Result::Opened;
     openUrl_(url);

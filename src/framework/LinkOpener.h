@@ -29,6 +29,9 @@ public:
     // The five XML entities of a link decoded in one pass ("&amp;lt;" gives "&lt;").
     static std::string decodeEntities(std::string_view text);
     static bool isOpenable(const QUrl& url, bool fromWeb = false);
+    // The link as an address when a feed from `cp932FeedUri` may open it: from a feed fetched
+    // over http or https only web pages, from a local feed also files. Else an invalid URL.
+    static QUrl feedLink(std::string_view cp932Link, std::string_view cp932FeedUri);
 
 private:
     OpenUrl openUrl_;

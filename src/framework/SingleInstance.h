@@ -3,7 +3,8 @@
 #include <string>
 
 // Keeps a second copy of the program out: an exclusive lock on a file in the runtime
-// directory. The lock dies with the process, so a crashed instance never blocks a new start.
+// directory, else in a directory only this user can write. The lock dies with the process,
+// so a crashed instance never blocks a new start.
 class SingleInstance {
 public:
     SingleInstance();
@@ -15,6 +16,7 @@ public:
     // all the program runs anyway: refusing to start would be worse than a second copy.
     bool acquired() const { return acquired_; }
 
+    // Empty when no directory of this user's own can be had.
     static std::string lockPath();
 
 private:

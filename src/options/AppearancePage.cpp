@@ -8,11 +8,11 @@
 #include "framework/Cp932.h"
 #include "framework/FontFaceMap.h"
 #include "options/ColourSwatch.h"
+#include "options/FontColourDialog.h"
 #include "ticker/TForm1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -28,14 +28,6 @@ QFont presetFont(const std::string& faceName, int size, int style) {
     font.setPointSize(std::max(1, size));
     fontstyle::apply(style, font);
     return font;
-}
-
-std::optional<QFont> chooseFont(const QFont& preset, QWidget* parent, const QString& title) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, preset, parent, title);
-    if (!ok)
-        return std::nullopt;
-    return chosen;
 }
 
 int sizeOf(const QFont& font) {
@@ -172,21 +164,28 @@ void AppearancePage::articleFontClick() {
     TLightStr& sign = *ticker_.sign();
     const bool vertical = sign.Direction();
     const std::string& stored = ticker_.articleFontName(vertical);
-    const auto chosen = chooseFont(presetFont(stored, sign.ShowFontH(), ticker_.articleFontStyle()),
-                                   window(), QStringLiteral("記事"));
-    if (chosen)
-        ticker_.setArticleFont(faceNameFor(stored, *chosen, vertical), sizeOf(*chosen),
-                               fontstyle::of(*chosen));
+    const auto chosen =
+        FontColourDialog::choose(presetFont(stored, sign.ShowFontH(), ticker_.articleFontStyle()),
+                                 ticker_.colours().article, QStringLiteral("記事"), window());
+    if (!chosen)
+        return;
+    ticker_.setArticleFont(faceNameFor(stored, chosen->font, vertical), sizeOf(chosen->font),
+                           fontstyle::of(chosen->font));
+    ticker_.colours().article = chosen->colour;
+    FontC->setColour(chosen->colour);
 }
 
 void AppearancePage::descriptionFontClick() {
     const std::string& stored = ticker_.descriptionFontName();
-    const auto chosen = chooseFont(
-        presetFont(stored, ticker_.descriptionFontSize(), ticker_.descriptionFontStyle()), window(),
-        QStringLiteral("記述"));
-    if (chosen)
-        ticker_.setDescriptionFont(faceNameFor(stored, *chosen, false), sizeOf(*chosen),
-                                   fontstyle::of(*chosen));
+    const auto chosen = FontColourDialog::choose(
+        presetFont(stored, ticker_.descriptionFontSize(), ticker_.descriptionFontStyle()),
+        ticker_.colours().description, QStringLiteral("記述"), window());
+    if (chosen) {
+        ticker_.setDescriptionFont(faceNameFor(stored, chosen->font, false), sizeOf(chosen->font),
+                                   fontstyle::of(chosen->font));
+        ticker_.setDescriptionColour(chosen->colour);
+        DescC->setColour(chosen->colour);
+    }
     // The sign moves below a bar that may have grown.
     if (DecTop->isChecked())
         ticker_.setDescriptionBarAtTop(true);

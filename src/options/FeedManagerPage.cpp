@@ -145,7 +145,6 @@ void FeedManagerPage::NewOKClick() {
     commands_.registerFeed(cp932::fromQString(NewTitle->text()),
                            cp932::fromQString(NewURI->text()));
     NewNoClick();
-    hooks_.feedListEdited();
 }
 
 void FeedManagerPage::NewNoClick() {
@@ -161,7 +160,6 @@ void FeedManagerPage::N7Click() {
 
 void FeedManagerPage::N3Click() {
     commands_.toggleShown(selectedRow());
-    hooks_.feedListEdited();
 }
 
 void FeedManagerPage::N5Click() {
@@ -180,12 +178,10 @@ void FeedManagerPage::N2Click() {
                             cp932::fromQString(QStringLiteral("削除するものを選択してください。")));
     else
         commands_.remove(row);
-    hooks_.feedListEdited();
 }
 
 void FeedManagerPage::N9Click() {
     commands_.addAnnouncement();
-    hooks_.feedListEdited();
 }
 
 void FeedManagerPage::NewsListColumnClick(int column) {
@@ -230,8 +226,6 @@ void FeedManagerPage::importOpml(const QString& path) {
         messagebox::warning(this, imported.outcome.error);
         return;
     }
-    if (imported.added > 0)
-        hooks_.feedListEdited();
     messagebox::information(
         this,
         cp932::fromQString(QStringLiteral("%1 件のニュースを追加しました。").arg(imported.added)));

@@ -23,7 +23,6 @@ public:
     // What the page's commands do outside the feed list.
     struct Hooks {
         std::function<void(int row)> showFeedNow; // load and compose a row at once
-        std::function<void()> feedListEdited;     // the article list follows
         std::function<void()> showThisPage;
     };
 

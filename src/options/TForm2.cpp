@@ -95,10 +95,6 @@ void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
                                             if (FeedRotation* rotation = ticker_.rotation())
                                                 rotation->showFeedNow(row);
                                         },
-                                        [this] {
-                                            if (TForm3* articles = ticker_.articles())
-                                                articles->refreshFeedSelect();
-                                        },
                                         [this] { selectCategory(4); }});
     shortcut_ = new ShortcutPage(category(5), settingsDirectory);
     pages_ = {appearance_,

@@ -10,7 +10,9 @@
 #include "framework/Cp932.h"
 #include "framework/FontFaceMap.h"
 #include "framework/InternetShortcut.h"
+#include "framework/LinkOpener.h"
 #include "framework/MessageBox.h"
+#include "framework/ModelChanges.h"
 #include "framework/SystemColor.h"
 #include "options/TForm2.h"
 #include "reader/BrowserModule.h"
@@ -89,6 +91,8 @@ TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
     listHeight_ = reader.integer(window5::S2);
     applyLayout(ReaderLayout::ofMode(GlowtapeSettings::readerModeOf(reader)));
     TopTool->setVisible(reader.is(window5::cont, flag::True));
+    // Each row names the feed it loads, whatever happens to the list.
+    onAnyRowChange(ticker_.feeds(), this, [this] { fillNewsList(); });
 }
 
 void TForm5::buildControls() {
@@ -278,10 +282,7 @@ void TForm5::ShowReader() {
     const RotationState& state = ticker_.rotationState();
     LineStores& stores = ticker_.stores();
 
-    NewsList->clear();
-    for (const FeedEntry& entry : ticker_.feeds().entries())
-        NewsList->addItem(cp932::toQString(entry.title));
-    NewsList->setCurrentRow(state.feedIndex);
+    fillNewsList();
 
     const auto article = static_cast<std::size_t>(std::max(state.articleIndex, 0));
     if (state.articleIndex >= 0 && choices.showArticle) {
@@ -293,6 +294,7 @@ void TForm5::ShowReader() {
             ReportList->addItem(cp932::toQString(stores.Memo2.lineView(i)));
         for (std::size_t i = 0; i < stores.Memo3.count(); ++i)
             Memo2.push_back(stores.Memo3.line(i));
+        linksFeedUri_ = stores.sourceUri;
     }
 
     if (!isVisible()) {
@@ -312,7 +314,7 @@ void TForm5::ShowReader() {
             URI->setEditText(QStringLiteral("about:blank"));
         } else if (!ShellTreeView1->isHidden()) {
             URI->setEditText(cp932::toQString(link));
-            navigate(URI->currentText());
+            navigateFeedLink(link);
         } else {
             ReportList->setCurrentRow(static_cast<int>(article));
             ReportListDblClick(static_cast<int>(article));
@@ -322,6 +324,13 @@ void TForm5::ShowReader() {
         navigate(URI->currentText());
     }
     ticker_.closeButton()->show();
+}
+
+void TForm5::fillNewsList() {
+    NewsList->clear();
+    for (const FeedEntry& entry : ticker_.feeds().entries())
+        NewsList->addItem(cp932::toQString(entry.title));
+    NewsList->setCurrentRow(ticker_.rotationState().feedIndex);
 }
 
 void TForm5::placeBesideSign(const ReaderOptions& options) {
@@ -356,10 +365,8 @@ bool TForm5::isScreenWide() const {
 
 void TForm5::NewsListDblClick() {
     const int row = NewsList->currentRow();
-    if (row < 0 || row >= ticker_.feeds().count())
-        return;
-    TitlePanel->setText(NewsList->item(row)->text());
-    listFeed(row);
+    if (row >= 0 && row < ticker_.feeds().count())
+        listFeed(row);
 }
 
 // The one place where the reader loads a feed: its titles and links fill the article list,
@@ -367,10 +374,11 @@ void TForm5::NewsListDblClick() {
 // Nothing happens while the ticker loads a feed: one download at a time.
 void TForm5::listFeed(int row) {
     FeedRotation* rotation = ticker_.rotation();
-    if (!rotation || rotation->loading())
+    if (!rotation)
         return;
-    const std::string uri = ticker_.feeds().entry(row).uri;
-    rotation->LoadFeedText(uri, [this, uri] { showListed(uri); });
+    const FeedEntry entry = ticker_.feeds().entry(row);
+    if (rotation->LoadFeedText(entry.uri, [this, uri = entry.uri] { showListed(uri); }))
+        TitlePanel->setText(cp932::toQString(entry.title));
 }
 
 void TForm5::showListed(const std::string& uri) {
@@ -380,6 +388,7 @@ void TForm5::showListed(const std::string& uri) {
     for (const std::string& title : articles.titles)
         ReportList->addItem(cp932::toQString(title));
     Memo2 = articles.links;
+    linksFeedUri_ = uri;
     stores.Memo1.clear();
     URI->setEditText(cp932::toQString(uri));
     MoveClick();
@@ -389,8 +398,23 @@ void TForm5::ReportListDblClick(int row) {
     if (row < 0)
         return;
     const auto line = static_cast<std::size_t>(row);
-    URI->setEditText(cp932::toQString(line < Memo2.size() ? Memo2[line] : std::string()));
-    MoveClick();
+    const std::string link = line < Memo2.size() ? Memo2[line] : std::string();
+    URI->setEditText(cp932::toQString(link));
+    navigateFeedLink(link);
+}
+
+void TForm5::navigateFeedLink(const std::string& link) {
+    if (link.find_first_not_of(' ') == std::string::npos) {
+        MoveClick();
+        return;
+    }
+    const QUrl url = LinkOpener::feedLink(link, linksFeedUri_);
+    if (!url.isValid()) {
+        refuse(cp932::toQString(link));
+        return;
+    }
+    URI->setEditText(url.toString());
+    navigate(URI->currentText());
 }
 
 void TForm5::MoveClick() {
@@ -437,9 +461,13 @@ void TForm5::navigate(const QString& address) {
     case readeraddress::Verdict::Nothing:
         break;
     case readeraddress::Verdict::Refused:
-        Label1->setText(QStringLiteral("このアドレスは開けません: %1").arg(address));
+        refuse(address);
         break;
     }
+}
+
+void TForm5::refuse(const QString& address) {
+    Label1->setText(QStringLiteral("このアドレスは開けません: %1").arg(address));
 }
 
 void TForm5::NavigateComplete(const QString& address) {

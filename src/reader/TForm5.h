@@ -72,7 +72,11 @@ private:
     void openFavourites();
     // Loads the address if the reader may; a refused address is said in the status line.
     void navigate(const QString& address);
+    // Loads a link of the listed feed under the rule of the ticker's double-click.
+    void navigateFeedLink(const std::string& link);
+    void refuse(const QString& address);
     void NavigateComplete(const QString& address);
+    void fillNewsList();
     void listFeed(int row);
     // Fills the article list from the feed just loaded and shows its document.
     void showListed(const std::string& uri);
@@ -92,6 +96,8 @@ private:
     readergeometry::SavedSpan saved_;
     AddressHistory history_;
     std::vector<std::string> Memo2;
+    // The feed the links of Memo2 come from.
+    std::string linksFeedUri_;
 
     QWidget* TopTool = nullptr;
     TSpeedButtonEX* BackB = nullptr;

@@ -21,6 +21,7 @@
 #include "options/TForm2.h"
 #include "reader/TForm5.h"
 #include "ticker/SignPointer.h"
+#include "ticker/TickerMenu.h"
 #include "ticker/TrayIcon.h"
 
 #include <QApplication>
@@ -128,7 +129,7 @@ void TForm1::buildControls() {
     Button1->setFocusPolicy(Qt::NoFocus);
     Button1->setToolTip(QStringLiteral("ニュースリーダー表示"));
     connect(Button1, &QPushButton::clicked, this, [this] {
-        if (menuReady_)
+        if (menuReady())
             N10Click();
     });
     Button2 = new QPushButton(LeftPanel);
@@ -146,67 +147,32 @@ void TForm1::buildControls() {
 }
 
 void TForm1::buildMenu() {
-    PopupMenu1 = new QMenu(this);
-    auto add = [](QMenu* menu, const QString& caption, auto handler) {
-        QAction* action = menu->addAction(caption);
-        QObject::connect(action, &QAction::triggered, menu, handler);
-        return action;
-    };
-    N1 = add(PopupMenu1, QStringLiteral("URIへジャンプ"), [this] { LightStr1DblClick(); });
-    PopupMenu1->setDefaultAction(N1);
-    add(PopupMenu1, QStringLiteral("ニュースリーダー表示"), [this] { N10Click(); });
-    PopupMenu1->addSeparator();
-    QMenu* windows = PopupMenu1->addMenu(QStringLiteral("ウィンドウ表示"));
-    add(windows, QStringLiteral("ニュース一覧表示"), [this] {
+    TickerMenu::Commands commands;
+    commands.openLink = [this] { LightStr1DblClick(); };
+    commands.showReader = [this] { N10Click(); };
+    commands.listFeeds = [this] {
         if (articles_)
             articles_->N11Click();
-    });
-    add(windows, QStringLiteral("記事一覧表示"), [this] {
+    };
+    commands.listArticles = [this] {
         if (articles_)
             articles_->N16Click();
-    });
-    QMenu* control = PopupMenu1->addMenu(QStringLiteral("コントロール"));
-    // The jumps need a composed feed; before one the menu opens only for a new user.
-    add(control, QStringLiteral("ニュース早送り"), [this] { nextFeed(); });
-    add(control, QStringLiteral("記事早送り"), [this] {
-        if (rotation_ && menuReady_)
-            rotation_->N13Click();
-    });
-    control->addSeparator();
-    add(control, QStringLiteral("ニュース新規追加"), [this] { N14Click(); });
-
-    QMenu* show = PopupMenu1->addMenu(QStringLiteral("表示"));
-    N4 = add(show, QStringLiteral("ボーダーを表示"), [this] { modes_->toggleBorder(); });
-    N6 = add(show, QStringLiteral("最前面に表示"), [this] { modes_->toggleTopmost(); });
-    N8 = add(show, QStringLiteral("常に表示"), [this] { modes_->toggleAlwaysShow(); });
-    for (QAction* toggle : {N4, N6, N8})
-        toggle->setCheckable(true);
-    show->addSeparator();
-    add(show, QStringLiteral("反転"), [this] { modes_->toggleReverse(); });
-    N24 = add(show, QStringLiteral("縦横"), [this] { modes_->toggleOrientation(); });
-    show->addSeparator();
-    const std::pair<const char*, Corner> cornerItems[] = {
-        {"左上に移動", Corner::TopLeft},
-        {"左下に移動", Corner::BottomLeft},
-        {"右上に移動", Corner::TopRight},
-        {"右下に移動", Corner::BottomRight},
     };
-    std::array<QAction*, 4> corners{};
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        const Corner corner = cornerItems[i].second;
-        corners[i] = add(show, QString::fromUtf8(cornerItems[i].first),
-                         [this, corner] { modes_->moveToCorner(corner); });
-    }
-
-    PopupMenu1->addSeparator();
-    N3 = add(PopupMenu1, QStringLiteral("オプション"), [this] { N3Click(); });
-    N3->setCheckable(true);
-    add(PopupMenu1, QStringLiteral("ヘルプ"), [this] { Help1Click(); });
-    add(PopupMenu1, QStringLiteral("終了"), [this] { close(); });
-    buildWindowModes(corners);
+    commands.nextFeed = [this] { nextFeed(); };
+    commands.nextArticle = [this] {
+        if (rotation_ && menu_->feedComposed())
+            rotation_->N13Click();
+    };
+    commands.addFeed = [this] { N14Click(); };
+    commands.options = [this] { N3Click(); };
+    commands.help = [this] { Help1Click(); };
+    commands.exit = [this] { close(); };
+    menu_ = new TickerMenu(this, commands);
+    PopupMenu1 = menu_->menu();
+    buildWindowModes();
 }
 
-void TForm1::buildWindowModes(std::array<QAction*, 4> corners) {
+void TForm1::buildWindowModes() {
     WindowModes::Hooks hooks;
     hooks.dockAtFirstEdge = [this] { return options_ && options_->dockAtFirstEdge(); };
     hooks.orientationChanged = [this](bool vertical) { orientationChanged(vertical); };
@@ -219,12 +185,11 @@ void TForm1::buildWindowModes(std::array<QAction*, 4> corners) {
         if (isVisible() && !attachedToDesktop_)
             attachToDesktop();
     };
-    modes_ = std::make_unique<WindowModes>(
-        *this, *LightStr1, WindowModes::MenuItems{N4, N6, N8, N24, corners}, std::move(hooks));
+    modes_ = std::make_unique<WindowModes>(*this, *LightStr1, menu_->modeItems(), std::move(hooks));
+    menu_->wireModes(*modes_);
 
     tray_ = new TrayIcon(
-        *PopupMenu1, [this] { return menuReady_ || feeds_.count() == 0; },
-        [this] { LightStr1DblClick(); }, this);
+        *PopupMenu1, [this] { LightStr1DblClick(); }, this);
     hotKeys_ = std::make_unique<HotKeys>(
         settingsDirectory_ + std::string(settings::kDataFileName),
         std::array<HotKeys::Action, hotkeys::kSlotCount>{
@@ -248,7 +213,7 @@ void TForm1::detachFromDesktop() {
 bool TForm1::FormCreate(const SettingsReader& reader) {
     using namespace settings;
     const bool border = reader.is(option::OP0, flag::True);
-    N4->setChecked(border);
+    menu_->modeItems().border->setChecked(border);
     if (!border)
         LightStr1->resize(width() + 2, LightStr1->height());
 
@@ -286,7 +251,7 @@ bool TForm1::FormCreate(const SettingsReader& reader) {
     setToolBarHeightFromFont();
 
     if (reader.is(option::OP6, flag::True))
-        N6->setChecked(true); // applied with the window flags
+        menu_->modeItems().topmost->setChecked(true); // applied with the window flags
     if (reader.is(option::Direct, flag::True)) {
         LightStr1->setDirection(true);
         Dec->hide();
@@ -394,10 +359,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
-    // With no feed registered nothing is ever composed; the menu still opens so that a new
-    // user reaches the options and "ニュース新規追加".
-    if (menuReady_ || feeds_.count() == 0)
-        PopupMenu1->popup(event->globalPos());
+    PopupMenu1->popup(event->globalPos());
 }
 
 void TForm1::collectSettings(GlowtapeSettings& settings) const {
@@ -417,9 +379,9 @@ void TForm1::collectSettings(GlowtapeSettings& settings) const {
     settings.descriptionFontName = descriptionFontName_;
     settings.descriptionFontStyle = descriptionFontStyle_;
     settings.descriptionFontSize = descriptionFontSize_;
-    settings.border = N4->isChecked();
+    settings.border = menu_->modeItems().border->isChecked();
     settings.showInterval = static_cast<int>(LightStr1->ShowInterval());
-    settings.topmost = N6->isChecked();
+    settings.topmost = menu_->modeItems().topmost->isChecked();
     settings.alwaysShow = modes_->alwaysShow();
     settings.space = LightStr1->Space();
     settings.sending = LightStr1->Sending();
@@ -463,15 +425,16 @@ void TForm1::OpenLink(const std::string& link, QWidget* owner, const std::string
 }
 
 void TForm1::N3Click() {
-    N3->setChecked(options_ && options_->isVisible());
+    QAction* item = menu_->optionsItem();
+    item->setChecked(options_ && options_->isVisible());
     if (!options_)
         return;
     if (options_->isVisible()) {
-        N3->setChecked(false);
+        item->setChecked(false);
         options_->close();
         return;
     }
-    N3->setChecked(true);
+    item->setChecked(true);
     if (reader_ && reader_->isVisible())
         reader_->close();
     Button2->show();
@@ -519,14 +482,14 @@ void TForm1::showReaderFromKey() {
     N10Click();
 }
 
-// The jumps need a composed feed; before one the menu opens only for a new user.
+// The jumps need a composed feed.
 void TForm1::nextFeed() {
-    if (rotation_ && menuReady_)
+    if (rotation_ && menuReady())
         rotation_->N9Click();
 }
 
 void TForm1::previousFeed() {
-    if (rotation_ && menuReady_)
+    if (rotation_ && menuReady())
         rotation_->PreviousFeed();
 }
 
@@ -569,6 +532,14 @@ void TForm1::setTrayTip(const std::string& tip) {
     tray_->setTip(tip);
 }
 
+bool TForm1::menuReady() const {
+    return menu_->feedComposed();
+}
+
+QAction* TForm1::optionsAction() const {
+    return menu_->optionsItem();
+}
+
 void TForm1::setMenuReady() {
-    menuReady_ = true;
+    menu_->setFeedComposed();
 }

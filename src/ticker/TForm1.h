@@ -26,6 +26,7 @@ class SettingsReader;
 class TForm2;
 class TForm3;
 class TForm5;
+class TickerMenu;
 class TLightStr;
 class TrayIcon;
 struct GlowtapeSettings;
@@ -58,13 +59,14 @@ public:
     RotationState& rotationState() { return state_; }
     FeedRotation* rotation() const { return rotation_.get(); }
     TickerColours& colours() { return colours_; }
-    bool menuReady() const { return menuReady_; }
+    // A feed has been composed: the items that act on one work.
+    bool menuReady() const;
     const std::string& trayTip() const { return trayTip_; }
     QMenu* popupMenu() const { return PopupMenu1; }
     QPushButton* closeButton() const { return Button2; }
     FeedList& feeds() const { return feeds_; }
     TForm2* options() const { return options_; }
-    QAction* optionsAction() const { return N3; }
+    QAction* optionsAction() const;
     WindowModes& windowModes() { return *modes_; }
     TrayIcon& trayIcon() { return *tray_; }
 
@@ -122,7 +124,7 @@ private:
     bool FormCreate(const SettingsReader& reader);
     void FormResize();
     void collectSettings(GlowtapeSettings& settings) const;
-    void buildWindowModes(std::array<QAction*, 4> corners);
+    void buildWindowModes();
     // The icon and the system-wide keys hang on the native window.
     void attachToDesktop();
     void detachFromDesktop();
@@ -145,13 +147,8 @@ private:
     QWidget* LeftPanel = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    TickerMenu* menu_ = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    QAction* N1 = nullptr;
-    QAction* N3 = nullptr;
-    QAction* N4 = nullptr;
-    QAction* N6 = nullptr;
-    QAction* N8 = nullptr;
-    QAction* N24 = nullptr;
     std::unique_ptr<WindowModes> modes_;
     TrayIcon* tray_ = nullptr;
     std::unique_ptr<HotKeys> hotKeys_;
@@ -174,7 +171,6 @@ private:
     int descriptionFontStyle_ = 0;
     int descriptionFontSize_ = 8;
     bool descriptionAtTop_ = false;
-    bool menuReady_ = false;
     std::string trayTip_;
 
     TForm2* options_ = nullptr;

@@ -12,10 +12,8 @@ namespace {
 const QString kDefaultTip = QStringLiteral("Glowtape");
 }
 
-TrayIcon::TrayIcon(QMenu& menu, std::function<bool()> menuAllowed,
-                   std::function<void()> doubleClicked, QObject* parent)
-    : QObject(parent), menu_(menu), menuAllowed_(std::move(menuAllowed)),
-      doubleClicked_(std::move(doubleClicked)) {}
+TrayIcon::TrayIcon(QMenu& menu, std::function<void()> doubleClicked, QObject* parent)
+    : QObject(parent), menu_(menu), doubleClicked_(std::move(doubleClicked)) {}
 
 TrayIcon::~TrayIcon() = default;
 
@@ -25,7 +23,7 @@ void TrayIcon::add() {
     icon_->setToolTip(kDefaultTip);
     connect(icon_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Context && menuAllowed_ && menuAllowed_())
+                if (reason == QSystemTrayIcon::Context)
                     menu_.popup(QCursor::pos());
                 else if (reason == QSystemTrayIcon::DoubleClick && doubleClicked_)
                     doubleClicked_();

@@ -9,14 +9,13 @@ class QMenu;
 class QSystemTrayIcon;
 
 // The ticker's icon in the notification area: the program's icon, a tip that names the
-// feed on the sign, the ticker's context menu on a right click (only while the ticker's
-// own right click would open it) and the current link on a double click. Where there is no
+// feed on the sign, the ticker's context menu on a right click and the current link on a
+// double click. Where there is no
 // notification area the program runs without it.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    TrayIcon(QMenu& menu, std::function<bool()> menuAllowed, std::function<void()> doubleClicked,
-             QObject* parent);
+    TrayIcon(QMenu& menu, std::function<void()> doubleClicked, QObject* parent);
     ~TrayIcon() override;
 
     // Shows the icon with the tip "Glowtape".
@@ -28,7 +27,6 @@ public:
 
 private:
     QMenu& menu_;
-    std::function<bool()> menuAllowed_;
     std::function<void()> doubleClicked_;
     std::unique_ptr<QSystemTrayIcon> icon_;
 };

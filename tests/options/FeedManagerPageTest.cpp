@@ -58,7 +58,7 @@ TEST_F(FeedManager, RowsAreShadedByTheirPositionAlsoAfterASort) {
     EXPECT_EQ(feeds().entry(0).title, "c"); // ascending, then descending
 }
 
-TEST_F(FeedManager, EditsRefreshTheFeedSelectListButASortDoesNot) {
+TEST_F(FeedManager, EveryEditAndSortRefreshesTheFeedSelectList) {
     program->articles.N11Click();
     ASSERT_EQ(articleRows(), (std::vector<std::string>{"c", "a", "b"}));
 
@@ -69,8 +69,14 @@ TEST_F(FeedManager, EditsRefreshTheFeedSelectListButASortDoesNot) {
     EXPECT_EQ(page().newTitle()->text(), QString());
     EXPECT_EQ(page().newUri()->text(), QStringLiteral("http://"));
 
+    // A sort reorders the rows; each row still names the feed it acts on.
     newsList().header()->sectionClicked(FeedList::TitleColumn);
-    EXPECT_EQ(articleRows(), (std::vector<std::string>{"c", "a", "b", "d，e"}));
+    EXPECT_EQ(articleRows(), (std::vector<std::string>{"a", "b", "c", "d，e"}));
+    program->articles.list()->setCurrentRow(1);
+    program->articles.N4Click();
+    EXPECT_EQ(articleRows(), (std::vector<std::string>{"a", "c", "d，e"}));
+    EXPECT_EQ(feeds().entry(1).title, "c");
+    feeds().insert(1, {"b", "http://127.0.0.1:9/b", "\x81\x9B"});
 
     page().N9Click();
     EXPECT_EQ(articleRows(), (std::vector<std::string>{"a", "b", "c", "d，e", "連絡"}));

@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(TickerMenu, BeforeTheFirstFeedNeitherTheMenuNorTheReaderButtonWorks) {
+TEST_F(TickerMenu, BeforeTheFirstFeedTheMenuOpensWithTheFeedItemsDisabled) {
     const std::string refused =
         "http://127.0.0.1:" + std::to_string(LocalHttpServer::unusedPort()) + "/feed.xml";
     writeFeedList(cp932::fromUtf8("ニュース," + refused + ",○\r\n"));
@@ -37,11 +37,24 @@ TEST_F(TickerMenu, BeforeTheFirstFeedNeitherTheMenuNorTheReaderButtonWorks) {
     showTicker();
     ASSERT_FALSE(ticker().menuReady());
 
-    EXPECT_FALSE(rightClickOpensTheMenu());
+    EXPECT_TRUE(rightClickOpensTheMenu());
+    const char* const feedItems[] = {"URIへジャンプ", "ニュースリーダー表示", "ニュース早送り",
+                                     "記事早送り"};
+    for (const char* caption : feedItems)
+        EXPECT_FALSE(menuItem(caption).isEnabled()) << caption;
+    EXPECT_TRUE(menuItem("オプション").isEnabled());
+    EXPECT_TRUE(menuItem("ニュース新規追加").isEnabled());
     control<QPushButton>("Button1").click();
     processEvents();
     EXPECT_TRUE(program->reader.isHidden());
-    EXPECT_TRUE(control<QPushButton>("Button2").isHidden());
+
+    // The first composed feed, even a failed one, enables them.
+    ticker().rotation()->showFeedNow(0);
+    waitForLoad();
+    ASSERT_TRUE(ticker().menuReady());
+    for (const char* caption : feedItems)
+        EXPECT_TRUE(menuItem(caption).isEnabled()) << caption;
+    EXPECT_TRUE(rightClickOpensTheMenu());
 }
 
 TEST_F(TickerMenu, WithNoFeedRegisteredTheMenuOpensAllTheSame) {
@@ -62,18 +75,6 @@ TEST_F(TickerMenu, WithNoFeedRegisteredTheMenuOpensAllTheSame) {
     EXPECT_EQ(ticker().rotationState().feedIndex, -1);
     EXPECT_FALSE(ticker().menuReady());
     EXPECT_EQ(boxes.boxes().size(), 1u); // only the missing feed list of the first start
-}
-
-TEST_F(TickerMenu, OnceAFeedIsComposedTheMenuOpens) {
-    writeOneLocalFeed();
-    start();
-    showTicker();
-    ASSERT_FALSE(rightClickOpensTheMenu());
-
-    ticker().rotation()->showFeedNow(0);
-    waitForLoad();
-    ASSERT_TRUE(ticker().menuReady());
-    EXPECT_TRUE(rightClickOpensTheMenu());
 }
 
 TEST_F(TickerMenu, TheItemsComeInTheirOrder) {
