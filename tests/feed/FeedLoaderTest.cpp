@@ -119,3 +119,23 @@ TEST_F(FeedLoaderTest, TheBusyFlagFallsEvenWhenTheWindowThrows) {
     EXPECT_THROW(failing.LoadFeedText("http://"), std::runtime_error);
     EXPECT_FALSE(state.busy);
 }
+
+// Relative links point into the feed's site, not at local paths; links with a scheme stay as
+// the feed has them, entities included.
+TEST_F(FeedLoaderTest, RelativeLinksAreResolvedAgainstTheFeedsAddress) {
+    server.route("/dir/feed.xml",
+                 Response::text("<rss><channel><title>T</title><link>/</link>"
+                                "<item><title>a</title><link>/news/1</link></item>"
+                                "<item><title>b</title><link> 2.html?x=1&amp;y=2 </link></item>"
+                                "<item><title>c</title><link>//cdn.example/c</link></item>"
+                                "<item><title>d</title><link>javascript:alert(1)</link></item>"
+                                "<item><title>e</title><link>https://e.example/?q=1&amp;r</link>"
+                                "</item></channel></rss>"));
+    const std::string base = server.url("");
+    ASSERT_TRUE(load(server.url("/dir/feed.xml")));
+    FeedComposer(stores, view).ComposeFeed("T", server.url("/dir/feed.xml"));
+    EXPECT_EQ(linesOf(stores.Memo3),
+              (std::vector<std::string>{base + "/", base + "/news/1",
+                                        base + "/dir/2.html?x=1&amp;y=2", "http://cdn.example/c",
+                                        "javascript:alert(1)", "https://e.example/?q=1&amp;r"}));
+}

@@ -1,6 +1,7 @@
 #include "framework/Cp932.h"
 #include "support/ProgramWindows.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 
@@ -75,6 +76,40 @@ TEST_F(ReaderForm, ShowingFillsTheListsFromTheTickerAndAScriptLinkIsRefused) {
                     ->text()
                     .contains(QStringLiteral("javascript:alert(1)")));
     EXPECT_TRUE(reader().history().items().isEmpty());
+}
+
+// The reader opens a feed's links under the rule of the ticker's double-click: a feed from
+// the web may name web pages only; a local feed may name its files, by URL or by path.
+TEST_F(ReaderForm, AWebFeedsFileLinksAreRefusedAndALocalFeedsLoad) {
+    writeFeedList("");
+    start();
+    LineStores& stores = ticker().stores();
+    stores.Memo2.setLines({"channel", "file", "path", "web"});
+    stores.Memo3.setLines({" ", "file:///etc/passwd", "/etc/passwd", "https://127.0.0.1:1/a"});
+    auto& articles = *reader().findChild<QListWidget*>(QStringLiteral("ReportList"));
+    const auto& status = *reader().findChild<QLabel*>(QStringLiteral("Label1"));
+    const auto& address = *reader().findChild<QComboBox*>(QStringLiteral("URI"));
+    const auto open = [&](int row) {
+        const_cast<QLabel&>(status).clear();
+        reader().ReportListDblClick(row);
+        return status.text().contains(QStringLiteral("このアドレスは開けません"));
+    };
+
+    stores.sourceUri = "http://127.0.0.1:1/feed.xml";
+    reader().ShowReader();
+    ASSERT_EQ(articles.count(), 4);
+    EXPECT_TRUE(open(1));
+    EXPECT_TRUE(status.text().contains(QStringLiteral("file:///etc/passwd")));
+    EXPECT_TRUE(open(2));
+    EXPECT_FALSE(open(3));
+    EXPECT_EQ(address.currentText(), QStringLiteral("https://127.0.0.1:1/a"));
+
+    stores.sourceUri = "file:///home/user/feed.xml";
+    reader().ShowReader();
+    EXPECT_FALSE(open(1));
+    EXPECT_EQ(address.currentText(), QStringLiteral("file:///etc/passwd"));
+    EXPECT_FALSE(open(2));
+    EXPECT_EQ(address.currentText(), QStringLiteral("file:///etc/passwd"));
 }
 
 } // namespace
