@@ -20,15 +20,18 @@ def cp932(text):
 class FeedServer:
     """Serves a dictionary of path -> bytes on 127.0.0.1 at an ephemeral port. A path in
     `delays` answers that many seconds after its request arrived; `requested[path]` is set
-    when a request for it arrives."""
+    when a request for it arrives, `answered[path]` holds the monotonic time its last answer
+    was sent."""
 
     def __init__(self, documents, delays=None):
         # Kept, so that a test may add documents that name the server's own address.
         self.documents = documents = dict(documents)
         delays = dict(delays or {})
         self.requested = {path: threading.Event() for path in documents}
+        self.answered = {}
 
         requested = self.requested
+        answered = self.answered
 
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
@@ -45,6 +48,8 @@ class FeedServer:
                     self.send_header("Content-Length", str(len(body)))
                     self.end_headers()
                     self.wfile.write(body)
+                    self.wfile.flush()
+                    answered[self.path] = time.monotonic()
                 except (BrokenPipeError, ConnectionResetError):
                     pass  # the client gave up waiting
 
