@@ -19,6 +19,7 @@
 #include "reader/FeedArticles.h"
 #include "reader/ReaderAddress.h"
 #include "reader/ReaderGlyphs.h"
+#include "reader/ReaderNavigator.h"
 #include "reader/ReaderOptions.h"
 #include "reader/TUIWebBrowser.h"
 #include "ticker/TForm1.h"
@@ -159,6 +160,7 @@ void TForm5::buildControls() {
     Splitter2->setStretchFactor(1, 1);
 
     column->addWidget(buildStatusBar());
+    navigator_ = new ReaderNavigator({this, browserSlot_, URI, Label1, BackB, ForwardB});
 
     connect(NewsList, &QListWidget::itemDoubleClicked, this, [this] { NewsListDblClick(); });
     connect(ReportList, &QListWidget::itemDoubleClicked, this,
@@ -200,20 +202,10 @@ QWidget* TForm5::buildToolBar() {
         row->addWidget(control);
     row->addStretch();
 
-    connect(BackB, &TSpeedButtonEX::clicked, this, [this] {
-        if (WebBrowser1)
-            WebBrowser1->GoBack();
-    });
-    connect(ForwardB, &TSpeedButtonEX::clicked, this, [this] {
-        if (WebBrowser1)
-            WebBrowser1->GoForward();
-    });
     connect(Ref, &TSpeedButtonEX::clicked, this, &TForm5::RefClick);
     connect(Home, &TSpeedButtonEX::clicked, this, &TForm5::HomeClick);
     connect(Move, &QPushButton::clicked, this, &TForm5::MoveClick);
     connect(URI->lineEdit(), &QLineEdit::returnPressed, this, &TForm5::MoveClick);
-    connect(URI, &QComboBox::activated, this,
-            [this](int index) { navigate(URI->itemText(index)); });
     return TopTool;
 }
 
@@ -313,15 +305,13 @@ void TForm5::ShowReader() {
         if (link.empty()) {
             URI->setEditText(QStringLiteral("about:blank"));
         } else if (!ShellTreeView1->isHidden()) {
-            URI->setEditText(cp932::toQString(link));
-            navigateFeedLink(link);
+            navigator_->goToFeedLink(link, linksFeedUri_);
         } else {
             ReportList->setCurrentRow(static_cast<int>(article));
             ReportListDblClick(static_cast<int>(article));
         }
     } else if (choices.showHome && choices.hasHome()) {
-        URI->setEditText(cp932::toQString(choices.homeAddress));
-        navigate(URI->currentText());
+        navigator_->go(cp932::toQString(choices.homeAddress));
     }
     ticker_.closeButton()->show();
 }
@@ -390,37 +380,18 @@ void TForm5::showListed(const std::string& uri) {
     Memo2 = articles.links;
     linksFeedUri_ = uri;
     stores.Memo1.clear();
-    URI->setEditText(cp932::toQString(uri));
-    MoveClick();
+    navigator_->go(cp932::toQString(uri));
 }
 
 void TForm5::ReportListDblClick(int row) {
     if (row < 0)
         return;
     const auto line = static_cast<std::size_t>(row);
-    const std::string link = line < Memo2.size() ? Memo2[line] : std::string();
-    URI->setEditText(cp932::toQString(link));
-    navigateFeedLink(link);
-}
-
-void TForm5::navigateFeedLink(const std::string& link) {
-    if (link.find_first_not_of(' ') == std::string::npos) {
-        MoveClick();
-        return;
-    }
-    const QUrl url = LinkOpener::feedLink(link, linksFeedUri_);
-    if (!url.isValid()) {
-        refuse(cp932::toQString(link));
-        return;
-    }
-    URI->setEditText(url.toString());
-    navigate(URI->currentText());
+    navigator_->goToFeedLink(line < Memo2.size() ? Memo2[line] : std::string(), linksFeedUri_);
 }
 
 void TForm5::MoveClick() {
-    if (URI->currentText().isEmpty())
-        URI->setEditText(QStringLiteral("about:blank"));
-    navigate(URI->currentText());
+    navigator_->goToTypedAddress();
 }
 
 void TForm5::HomeClick() {
@@ -430,13 +401,13 @@ void TForm5::HomeClick() {
     const ReaderOptions choices = options->readerOptions();
     if (!choices.hasHome())
         return;
-    URI->setEditText(cp932::toQString(choices.homeAddress));
-    navigate(URI->currentText());
+    navigator_->go(cp932::toQString(choices.homeAddress));
 }
 
 void TForm5::RefClick() {
-    if (WebBrowser1 && WebBrowser1->GetDocument())
-        WebBrowser1->Refresh();
+    TUIWebBrowser* browser = navigator_->browser();
+    if (browser && browser->GetDocument())
+        browser->Refresh();
 }
 
 void TForm5::ShellTreeView1DblClick(const QModelIndex& index) {
@@ -445,68 +416,7 @@ void TForm5::ShellTreeView1DblClick(const QModelIndex& index) {
     const std::string path = favourites_->filePath(index).toStdString();
     if (!internetshortcut::isShortcutFile(favourites_->fileName(index).toStdString()))
         return;
-    URI->setEditText(cp932::toQString(internetshortcut::urlOf(path)));
-    navigate(URI->currentText());
-}
-
-void TForm5::navigate(const QString& address) {
-    const readeraddress::Checked checked = readeraddress::check(address);
-    switch (checked.verdict) {
-    case readeraddress::Verdict::Load:
-        if (TUIWebBrowser* browser = ensureBrowser())
-            browser->Navigate(checked.url);
-        else if (browserMissing_)
-            Label1->setText(QStringLiteral("ブラウザがないため表示できません: %1").arg(address));
-        break;
-    case readeraddress::Verdict::Nothing:
-        break;
-    case readeraddress::Verdict::Refused:
-        refuse(address);
-        break;
-    }
-}
-
-void TForm5::refuse(const QString& address) {
-    Label1->setText(QStringLiteral("このアドレスは開けません: %1").arg(address));
-}
-
-void TForm5::NavigateComplete(const QString& address) {
-    history_.visited(address);
-    URI->clear();
-    URI->addItems(history_.items());
-    URI->setEditText(address);
-}
-
-TUIWebBrowser* TForm5::ensureBrowser() {
-    if (WebBrowser1 || !browserEnabled_ || browserMissing_)
-        return WebBrowser1;
-    const BrowserModule& module = browserModule_ ? *browserModule_ : BrowserModule::program();
-    // The reader's browser: accelerators and auto-completion on, images, videos and
-    // background sounds allowed; the policy's defaults.
-    WebBrowser1 = TUIWebBrowser::create(browserSlot_, module, BrowserHostPolicy{});
-    if (!WebBrowser1) {
-        browserMissing_ = true;
-        QString text = QStringLiteral("ブラウザを読み込めないため、ページを表示できません。"
-                                      "ニュースの一覧とほかの機能はそのまま使えます。");
-        if (!module.errorString().isEmpty())
-            text += QStringLiteral("\n\n") + module.errorString();
-        // After the reader has appeared, not from inside its showing.
-        QTimer::singleShot(0, this,
-                           [this, text] { messagebox::warning(this, cp932::fromQString(text)); });
-        return nullptr;
-    }
-    browserSlot_->layout()->addWidget(WebBrowser1);
-    connect(WebBrowser1, &TUIWebBrowser::StatusTextChange, Label1, &QLabel::setText);
-    connect(WebBrowser1, &TUIWebBrowser::TitleChange, this, &QWidget::setWindowTitle);
-    connect(WebBrowser1, &TUIWebBrowser::CommandStateChange, this, [this](int command, bool on) {
-        if (command == TUIWebBrowser::CSC_NAVIGATEFORWARD)
-            ForwardB->setEnabled(on);
-        else if (command == TUIWebBrowser::CSC_NAVIGATEBACK)
-            BackB->setEnabled(on);
-    });
-    connect(WebBrowser1, &TUIWebBrowser::NavigateComplete2, this,
-            [this](const QUrl& url) { NavigateComplete(url.toString()); });
-    return WebBrowser1;
+    navigator_->go(cp932::toQString(internetshortcut::urlOf(path)));
 }
 
 void TForm5::openFavourites() {
@@ -524,7 +434,7 @@ void TForm5::openFavourites() {
 
 void TForm5::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    ensureBrowser();
+    navigator_->ensureBrowser();
     if (!ShellTreeView1->isHidden())
         openFavourites();
     Splitter1->setSizes({panelWidth_, std::max(1, Splitter1->width() - panelWidth_)});
@@ -541,4 +451,20 @@ void TForm5::closeEvent(QCloseEvent* event) {
     ticker_.closeButton()->hide();
     ticker_.SaveSettings();
     event->accept();
+}
+
+const AddressHistory& TForm5::history() const {
+    return navigator_->history();
+}
+
+TUIWebBrowser* TForm5::browser() const {
+    return navigator_->browser();
+}
+
+void TForm5::setBrowserEnabled(bool enabled) {
+    navigator_->setBrowserEnabled(enabled);
+}
+
+void TForm5::setBrowserModule(const BrowserModule& module) {
+    navigator_->setBrowserModule(module);
 }

@@ -18,6 +18,7 @@ class QModelIndex;
 class QPushButton;
 class QSplitter;
 class QTreeView;
+class ReaderNavigator;
 class TForm1;
 class TSpeedButtonEX;
 class TUIWebBrowser;
@@ -47,14 +48,14 @@ public:
     void ShellTreeView1DblClick(const QModelIndex& index);
 
     ReaderLayout layout() const;
-    const AddressHistory& history() const { return history_; }
+    const AddressHistory& history() const;
     // The browser, once the reader has been shown.
-    TUIWebBrowser* browser() const { return WebBrowser1; }
+    TUIWebBrowser* browser() const;
     // Without its browser (tests of the reader's own logic, where no engine can run) the
     // reader works as ever but loads nothing.
-    void setBrowserEnabled(bool enabled) { browserEnabled_ = enabled; }
+    void setBrowserEnabled(bool enabled);
     // Where the browser comes from; the program's module unless set before the first show.
-    void setBrowserModule(const BrowserModule& module) { browserModule_ = &module; }
+    void setBrowserModule(const BrowserModule& module);
     // The reader's link list: line i is the link of article row i.
     const std::vector<std::string>& links() const { return Memo2; }
 
@@ -68,14 +69,7 @@ private:
     QWidget* buildToolBar();
     QWidget* buildStatusBar();
     void applyLayout(const ReaderLayout& layout);
-    TUIWebBrowser* ensureBrowser();
     void openFavourites();
-    // Loads the address if the reader may; a refused address is said in the status line.
-    void navigate(const QString& address);
-    // Loads a link of the listed feed under the rule of the ticker's double-click.
-    void navigateFeedLink(const std::string& link);
-    void refuse(const QString& address);
-    void NavigateComplete(const QString& address);
     void fillNewsList();
     void listFeed(int row);
     // Fills the article list from the feed just loaded and shows its document.
@@ -87,14 +81,9 @@ private:
     QRect screenRect() const;
 
     TForm1& ticker_;
-    bool browserEnabled_ = true;
-    const BrowserModule* browserModule_ = nullptr;
-    // The module could not make a browser; the user has been told once.
-    bool browserMissing_ = false;
     int panelWidth_ = 200;
     int listHeight_ = 200;
     readergeometry::SavedSpan saved_;
-    AddressHistory history_;
     std::vector<std::string> Memo2;
     // The feed the links of Memo2 come from.
     std::string linksFeedUri_;
@@ -121,5 +110,5 @@ private:
     QSplitter* Splitter2 = nullptr;
     QListWidget* ReportList = nullptr;
     QWidget* browserSlot_ = nullptr;
-    TUIWebBrowser* WebBrowser1 = nullptr;
+    ReaderNavigator* navigator_ = nullptr;
 };

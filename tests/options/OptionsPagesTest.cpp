@@ -237,15 +237,16 @@ TEST_F(OptionsPages, EveryPageAndControlCanBeFoundByName) {
             const std::string what = std::to_string(index) + " " +
                                      control->metaObject()->className() + " " +
                                      control->objectName().toStdString();
-            if (auto* group = qobject_cast<QGroupBox*>(control))
+            if (auto* group = qobject_cast<QGroupBox*>(control)) {
                 EXPECT_EQ(name, group->title()) << what;
-            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
                 EXPECT_TRUE(!button->text().isEmpty() || !button->accessibleName().isEmpty())
                     << what;
-            else if (qobject_cast<QComboBox*>(control) || qobject_cast<QSlider*>(control) ||
-                     (qobject_cast<QLineEdit*>(control) &&
-                      !qobject_cast<QComboBox*>(control->parentWidget())))
+            } else if (qobject_cast<QComboBox*>(control) || qobject_cast<QSlider*>(control) ||
+                       (qobject_cast<QLineEdit*>(control) &&
+                        !qobject_cast<QComboBox*>(control->parentWidget()))) {
                 EXPECT_FALSE(control->accessibleName().isEmpty()) << what;
+            }
         }
     }
     EXPECT_EQ(named<QSlider>("液晶ドット").objectName(), QStringLiteral("TrackBar4"));
