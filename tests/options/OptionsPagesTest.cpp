@@ -2,6 +2,7 @@
 #include "SpeedButtonEX/TSpeedButtonEX.h"
 #include "app/SettingKeys.h"
 #include "framework/IniFile.h"
+#include "options/FontColourDialog.h"
 #include "options/ShortcutPage.h"
 #include "support/NextDialog.h"
 #include "support/ProgramWindows.h"
@@ -78,12 +79,17 @@ TEST_F(OptionsPages, TheArticleFontIsKeptForTheSignsOrientation) {
     writeSettings({"[option]", "Direct=true"});
     start();
     QFont preset;
-    NextDialog<QFontDialog> chooser([&preset](QFontDialog& dialog) {
+    QString presetColour;
+    NextDialog<QFontDialog> chooser([&](QFontDialog& dialog) {
         preset = dialog.currentFont();
         QFont font(QStringLiteral("IPAPGothic"));
         font.setPointSize(20);
         font.setUnderline(true);
         dialog.setCurrentFont(font);
+        // The font's colour comes with it, preset from the article colour.
+        QComboBox* colours = static_cast<FontColourDialog&>(dialog).colourBox();
+        presetColour = colours->currentText();
+        colours->setCurrentIndex(colours->findText(QStringLiteral("赤")));
         dialog.accept();
     });
     captioned<QPushButton>("記事").click();
@@ -94,6 +100,8 @@ TEST_F(OptionsPages, TheArticleFontIsKeptForTheSignsOrientation) {
     EXPECT_EQ(saved("font", "name2"), "@IPAPGothic"); // vertical writing kept
     EXPECT_EQ(saved("font", "name1"), settings::font::kPGothic);
     EXPECT_EQ(saved("font", "size1"), "20");
+    EXPECT_EQ(presetColour, QStringLiteral("黄緑"));
+    EXPECT_EQ(saved("color", "font"), "clRed");
 }
 
 TEST_F(OptionsPages, TheDescriptionFontSizesTheBarAndItsButtons) {
