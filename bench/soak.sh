@@ -21,6 +21,7 @@ import http.server, itertools, sys
 counter = itertools.count()
 class Feed(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
+        print(self.path, flush=True)
         if self.path == "/feed19.xml":
             self.send_error(500)
             return
@@ -41,10 +42,10 @@ server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Feed)
 print(server.server_address[1], flush=True)
 server.serve_forever()
 PY
-python3 "$work/serve.py" >"$work/port" &
+python3 "$work/serve.py" >"$work/served" &
 feeds=$!
-for _ in $(seq 50); do [[ -s $work/port ]] && break; sleep 0.1; done
-port=$(cat "$work/port")
+for _ in $(seq 50); do [[ -s $work/served ]] && break; sleep 0.1; done
+port=$(head -n 1 "$work/served")
 for i in $(seq 0 19); do
     printf 'Feed %d,http://127.0.0.1:%d/feed%d.xml,\x81\x9b\r\n' "$i" "$port" "$i"
 done >"$GLOWTAPE_HOME/news.csv"
@@ -80,8 +81,10 @@ for minute in $(seq 1 "$minutes"); do
     fi
     rss=$(rss_kb)
     open=$(fds)
-    awk -v m="$minute" -v rss="$rss" -v fds="$open" \
-        'BEGIN { printf "minute %d: rss %.1f MB, %d descriptors\n", m, rss / 1024, fds }'
+    requests=$(($(wc -l <"$work/served") - 1))
+    awk -v m="$minute" -v rss="$rss" -v fds="$open" -v requests="$requests" \
+        'BEGIN { printf "minute %d: rss %.1f MB, %d descriptors, %d feed requests so far\n",
+                 m, rss / 1024, fds, requests }'
     if ((minute == 2)); then
         base_rss=$rss
         base_fds=$open
