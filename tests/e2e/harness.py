@@ -102,7 +102,9 @@ class DesktopTestCase(unittest.TestCase):
         })
         self.env.pop("WAYLAND_DISPLAY", None)
         self._spawn(["openbox"])
-        time.sleep(0.3)
+        # The window manager is ready once it publishes the work area; on a busy machine that
+        # takes longer than any fixed pause.
+        wait_until(lambda: "=" in self.x("xprop", "-root", "_NET_WORKAREA"), timeout=10, interval=0.05)
 
     def tearDown(self):
         for process in reversed(self.processes):
