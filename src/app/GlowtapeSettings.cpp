@@ -95,6 +95,7 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     // Only "false" turns reversed scrolling off.
     s.reverse = !reader.is(k::option::Rever, flag::False);
     s.pauseOnHover = !reader.is(k::option::Hover, flag::False);
+    s.refreshMinutes = reader.integer(k::option::Refresh);
     s.browserProgram = reader.text(k::option::urlEXE);
     s.homeAddress = reader.text(k::option::DefUri);
 
@@ -155,6 +156,7 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.text(k::option::Direct, trueOr(vertical, flag::False));
     writer.text(k::option::Rever, trueOr(reverse, flag::False));
     writer.text(k::option::Hover, trueOr(pauseOnHover, flag::False));
+    writer.integer(k::option::Refresh, refreshMinutes);
 
     writer.integer(k::select::main, headlineChoice);
     writer.integer(k::select::dec, descriptionChoice);

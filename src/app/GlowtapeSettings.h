@@ -72,6 +72,7 @@ struct GlowtapeSettings {
     bool vertical = false;                                        // Direct
     bool reverse = false;                                         // Rever
     bool pauseOnHover = false;                                    // Hover
+    int refreshMinutes = 0;                                       // Refresh
     std::string browserProgram;                                   // urlEXE
     std::string homeAddress;                                      // DefUri
     // select

@@ -115,6 +115,8 @@ inline constexpr SettingKey Direct{S, "Direct", F::Flag, flag::False};
 inline constexpr SettingKey Rever{S, "Rever", F::Flag, flag::True};
 // The sign stops while the pointer rests on it and names the article in a tooltip.
 inline constexpr SettingKey Hover{S, "Hover", F::Flag, flag::True};
+// Minutes before a feed is downloaded again; 0 downloads it at every visit.
+inline constexpr SettingKey Refresh{S, "Refresh", F::Integer, "10"};
 inline constexpr SettingKey urlEXE{S, "urlEXE", F::Text, ""};
 inline constexpr SettingKey DefUri{S, "DefUri", F::Text, "http://"};
 } // namespace option

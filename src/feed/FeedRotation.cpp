@@ -81,6 +81,7 @@ void FeedRotation::showFeedNow(int row) {
         return;
     state_.feedIndex = row;
     state_.articleIndex = 0;
+    fetcher_.refreshNow(feeds_.entry(row).uri); // asked for by the user: always downloaded
     loadAndCompose([this] {
         if (follower_)
             follower_->feedStarted();

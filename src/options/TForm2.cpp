@@ -90,16 +90,18 @@ void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
     plugin_ = new PluginPage(category(2),
                              PluginSettings(PluginSettings::defaultFolder(), settingsDirectory));
     position_ = new PositionPage(category(3));
-    feedManager_ = new FeedManagerPage(category(4), feeds,
-                                       {[this](int row) {
-                                            if (FeedRotation* rotation = ticker_.rotation())
-                                                rotation->showFeedNow(row);
-                                        },
-                                        [this] {
-                                            if (TForm3* articles = ticker_.articles())
-                                                articles->refreshFeedSelect();
-                                        },
-                                        [this] { selectCategory(4); }});
+    feedManager_ = new FeedManagerPage(
+        category(4), feeds,
+        {[this](int row) {
+             if (FeedRotation* rotation = ticker_.rotation())
+                 rotation->showFeedNow(row);
+         },
+         [this] {
+             if (TForm3* articles = ticker_.articles())
+                 articles->refreshFeedSelect();
+         },
+         [this] { selectCategory(4); },
+         [this](int minutes) { ticker_.refreshSchedule().setIntervalMinutes(minutes); }});
     shortcut_ = new ShortcutPage(category(5), settingsDirectory);
     pages_ = {appearance_,
               sign_,

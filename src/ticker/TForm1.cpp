@@ -360,7 +360,7 @@ void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
     options_ = options;
     FeedView& view = *this;
     rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, view,
-                                               downloadWorker_, downloader_, colours_, choices);
+                                               politeFetch_, downloader_, colours_, choices);
 }
 
 void TForm1::setLaunchButtonsShown(bool shown) {

@@ -5,6 +5,8 @@
 #include "feed/FeedDownloader.h"
 #include "feed/FeedView.h"
 #include "feed/LineStores.h"
+#include "feed/PoliteFetch.h"
+#include "feed/RefreshSchedule.h"
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
 #include "ticker/HotKeys.h"
@@ -67,6 +69,7 @@ public:
     QAction* optionsAction() const { return N3; }
     WindowModes& windowModes() { return *modes_; }
     TrayIcon& trayIcon() { return *tray_; }
+    RefreshSchedule& refreshSchedule() { return refresh_; }
 
     // Launch-button panel width: 35 with the buttons, 0 without.
     void setLaunchButtonsShown(bool shown);
@@ -163,6 +166,8 @@ private:
     FeedDownloader downloader_;
     // Downloads leave the window thread; the worker outlives the rotation that uses it.
     DownloadWorker downloadWorker_{downloader_};
+    RefreshSchedule refresh_;
+    PoliteFetch politeFetch_{downloadWorker_, refresh_};
     std::unique_ptr<FeedRotation> rotation_;
 
     // The design fonts until the settings are read, so that a load stopped by a bad colour
