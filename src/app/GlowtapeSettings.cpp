@@ -19,11 +19,6 @@ void writeBounds(SettingsWriter& writer, const WindowBounds& bounds, const Setti
     writer.integer(left, bounds.left);
 }
 
-Colour readColour(const SettingsReader& reader, const SettingKey& key) {
-    const ColourRead read = reader.colour(key);
-    return read.colour.value_or(*colourtext::fromText(key.defaultText));
-}
-
 std::string_view trueOr(bool value, std::string_view otherwise) {
     return value ? flag::True : otherwise;
 }
@@ -59,11 +54,12 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.readerMode = readerModeOf(reader);
     s.readerToolBar = reader.is(k::window5::cont, flag::True);
 
-    s.articleColour = readColour(reader, k::color::font);
-    s.titleColour = readColour(reader, k::color::title);
-    s.darkColour = readColour(reader, k::color::dark);
-    s.backColour = readColour(reader, k::color::back);
-    s.descriptionColour = readColour(reader, k::color::dec);
+    s.articleColour = reader.colourOrDefault(k::color::font);
+    s.titleColour = reader.colourOrDefault(k::color::title);
+    s.darkColour = reader.colourOrDefault(k::color::dark);
+    s.backColour = reader.colourOrDefault(k::color::back);
+    s.descriptionColour = reader.colourOrDefault(k::color::dec);
+    s.markColour = reader.colourOrDefault(k::color::mark);
 
     s.articleFontName = reader.text(k::font::name1);
     s.verticalFontName = reader.text(k::font::name2);
@@ -101,6 +97,8 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
 
     s.headlineChoice = reader.integer(k::select::main);
     s.descriptionChoice = reader.integer(k::select::dec);
+    s.muteWords = reader.text(k::filter::Mute);
+    s.markWords = reader.text(k::filter::Mark);
     return s;
 }
 
@@ -128,6 +126,7 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.colour(k::color::dark, darkColour);
     writer.colour(k::color::back, backColour);
     writer.colour(k::color::dec, descriptionColour);
+    writer.colour(k::color::mark, markColour);
 
     writer.text(k::font::name1, articleFontName);
     writer.text(k::font::name2, verticalFontName);
@@ -160,6 +159,8 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
 
     writer.integer(k::select::main, headlineChoice);
     writer.integer(k::select::dec, descriptionChoice);
+    writer.text(k::filter::Mute, muteWords);
+    writer.text(k::filter::Mark, markWords);
 }
 
 Outcome GlowtapeSettings::save(const std::string& path) const {

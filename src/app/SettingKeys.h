@@ -76,6 +76,8 @@ inline constexpr SettingKey title{S, "title", F::Colour, "clYellow"};
 inline constexpr SettingKey dark{S, "dark", F::Colour, "$00404000"};
 inline constexpr SettingKey back{S, "back", F::Colour, "clBlack"};
 inline constexpr SettingKey dec{S, "dec", F::Colour, "clWhite"};
+// The title line of an article with a marked word.
+inline constexpr SettingKey mark{S, "mark", F::Colour, "clRed"};
 } // namespace color
 
 // The sign's and the description label's fonts.
@@ -127,6 +129,13 @@ inline constexpr std::string_view S = "select";
 inline constexpr SettingKey main{S, "main", F::Integer, "0"};
 inline constexpr SettingKey dec{S, "dec", F::Integer, "0"};
 } // namespace select
+
+// The words that mute or mark an article, separated by ",".
+namespace filter {
+inline constexpr std::string_view S = "filter";
+inline constexpr SettingKey Mute{S, "Mute", F::Text, ""};
+inline constexpr SettingKey Mark{S, "Mark", F::Text, ""};
+} // namespace filter
 
 // data.ini: the hot-key choices and the plug-in flag.
 namespace hotkey {

@@ -5,10 +5,13 @@
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+class ArticleMarks;
 class FeedDownloader;
 class FeedFetcher;
 class FeedList;
@@ -58,6 +61,8 @@ public:
 
     // Told of every feed and article the rotation moves to; null for none.
     void setFollower(RotationFollower* follower) { follower_ = follower; }
+    // Asked which articles to pass over and which title lines stand out; null for none.
+    void setMarks(ArticleMarks* marks) { marks_ = marks; }
 
     // The link of what is on the sign: the article's, the feed's at the title stage, the
     // home page during the welcome line.
@@ -70,6 +75,10 @@ private:
     void nextFeedStep();
     void nextArticleStep();
     bool anyFeedShown() const;
+    // Moves the current article index past the muted articles that come next.
+    void passMutedArticles();
+    // The colour of an article's first line: its own when it stands out.
+    std::uint32_t articleColour() const;
     // Loads the current row, composes it, then runs `shown`.
     void loadAndCompose(std::function<void()> shown);
 
@@ -85,4 +94,6 @@ private:
     FeedLoader loader_;
     FeedComposer composer_;
     RotationFollower* follower_ = nullptr;
+    ArticleMarks* marks_ = nullptr;
+    std::optional<std::uint32_t> titleLineColour_; // of the article on the sign
 };

@@ -361,6 +361,7 @@ void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
     FeedView& view = *this;
     rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, view,
                                                politeFetch_, downloader_, colours_, choices);
+    rotation_->setMarks(&marks_);
 }
 
 void TForm1::setLaunchButtonsShown(bool shown) {

@@ -4,6 +4,7 @@
 #include "feed/DownloadWorker.h"
 #include "feed/FeedDownloader.h"
 #include "feed/FeedView.h"
+#include "feed/HeadlineMarks.h"
 #include "feed/LineStores.h"
 #include "feed/PoliteFetch.h"
 #include "feed/RefreshSchedule.h"
@@ -70,6 +71,7 @@ public:
     WindowModes& windowModes() { return *modes_; }
     TrayIcon& trayIcon() { return *tray_; }
     RefreshSchedule& refreshSchedule() { return refresh_; }
+    HeadlineMarks& headlineMarks() { return marks_; }
 
     // Launch-button panel width: 35 with the buttons, 0 without.
     void setLaunchButtonsShown(bool shown);
@@ -163,6 +165,7 @@ private:
     LineStores stores_;
     RotationState state_;
     TickerColours colours_;
+    HeadlineMarks marks_{colours_};
     FeedDownloader downloader_;
     // Downloads leave the window thread; the worker outlives the rotation that uses it.
     DownloadWorker downloadWorker_{downloader_};

@@ -64,6 +64,9 @@ GlowtapeSettings changed() {
     s.browserProgram = "/usr/bin/firefox";
     s.homeAddress = "http://example.org/";
     s.refreshMinutes = 0;
+    s.markColour = 0x00123456;
+    s.muteWords = cp932::fromUtf8("広告,ＰＲ");
+    s.markWords = "Linux";
     s.headlineChoice = 1;
     s.descriptionChoice = 3;
     return s;
@@ -112,10 +115,11 @@ TEST(SettingsSave, ANewFileHasEveryKeyInSaveOrder) {
                     "OP12=true", "OP13=", "OP15=bottom", "OP16=0", "Direct=false", "Rever=true",
                     "Hover=true", "Refresh=10", "",
                     "[color]", "font=clLime", "title=clYellow", "dark=$00404000", "back=clBlack",
-                    "dec=clWhite", "",
+                    "dec=clWhite", "mark=clRed", "",
                     "[font]", "name1=ＭＳ Ｐゴシック", "name2=@ＭＳ ゴシック", "OP1=0", "size1=14",
                     "name3=ＭＳ Ｐゴシック", "OP2=0", "size2=8", "",
-                    "[select]", "main=0", "dec=0"}));
+                    "[select]", "main=0", "dec=0", "",
+                    "[filter]", "Mute=", "Mark="}));
     // clang-format on
 }
 

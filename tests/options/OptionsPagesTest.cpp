@@ -1,6 +1,7 @@
 #include "LightStr/TLightStr.h"
 #include "SpeedButtonEX/TSpeedButtonEX.h"
 #include "app/SettingKeys.h"
+#include "feed/HeadlineMarks.h"
 #include "framework/IniFile.h"
 #include "options/ShortcutPage.h"
 #include "support/NextDialog.h"
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -226,7 +228,7 @@ TEST_F(OptionsPages, AnUnwritableDataFileIsReportedWithoutConfirmation) {
 
 TEST_F(OptionsPages, EveryPageAndControlCanBeFoundByName) {
     start();
-    for (int index = 0; index < 7; ++index) {
+    for (int index = 0; index < program->options.categories()->count(); ++index) {
         QWidget* page = program->options.page(index);
         EXPECT_EQ(page->accessibleName(), program->options.categories()->item(index)->text());
         // A control without a name of its own would be announced by its group's title.
@@ -320,6 +322,28 @@ TEST_F(OptionsPages, AnUnreadablePluginColourLeavesTheRestOfTheStartAlone) {
     named<TSpeedButtonEX>("記事色").click();
     ASSERT_TRUE(chooser.answered());
     EXPECT_EQ(IniFile(dir.file("glowtape/PlugIn.ini")).value("option", "OP2"), "clYellow");
+}
+
+TEST_F(OptionsPages, FilterWordsApplyAtOnceAndComeBackAfterARestart) {
+    start();
+    option<QPlainTextEdit>("Mute").setPlainText(QStringLiteral("広告\n\n ＰＲ \nd,e"));
+    option<QPlainTextEdit>("Mark").setPlainText(QStringLiteral("linux"));
+    EXPECT_TRUE(ticker().headlineMarks().muted({"[pr] x", " ", " "}));
+    NextDialog<QColorDialog> chooser([](QColorDialog& dialog) {
+        dialog.setCurrentColor(QColor(0x56, 0x34, 0x12));
+        dialog.accept();
+    });
+    named<TSpeedButtonEX>("目立たせる色").click();
+    ASSERT_TRUE(chooser.answered());
+    EXPECT_EQ(ticker().colours().mark, 0x00123456u);
+    EXPECT_EQ(saved("filter", "Mute"), cp932::fromUtf8("広告,ＰＲ,d e"));
+    EXPECT_EQ(saved("filter", "Mark"), "linux");
+    EXPECT_EQ(saved("color", "mark"), "$00123456");
+
+    start();
+    EXPECT_EQ(option<QPlainTextEdit>("Mute").toPlainText(), QStringLiteral("広告\nＰＲ\nd e"));
+    EXPECT_TRUE(ticker().headlineMarks().filter().marks({"Linux!", " ", " "}));
+    EXPECT_EQ(ticker().colours().mark, 0x00123456u);
 }
 
 } // namespace
