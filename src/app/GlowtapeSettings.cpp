@@ -60,6 +60,7 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.backColour = reader.colourOrDefault(k::color::back);
     s.descriptionColour = reader.colourOrDefault(k::color::dec);
     s.markColour = reader.colourOrDefault(k::color::mark);
+    s.newColour = reader.colourOrDefault(k::color::newHeadline);
 
     s.articleFontName = reader.text(k::font::name1);
     s.verticalFontName = reader.text(k::font::name2);
@@ -92,6 +93,7 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.reverse = !reader.is(k::option::Rever, flag::False);
     s.pauseOnHover = !reader.is(k::option::Hover, flag::False);
     s.refreshMinutes = reader.integer(k::option::Refresh);
+    s.newMark = reader.is(k::option::NewMark, flag::True);
     s.browserProgram = reader.text(k::option::urlEXE);
     s.homeAddress = reader.text(k::option::DefUri);
 
@@ -127,6 +129,7 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.colour(k::color::back, backColour);
     writer.colour(k::color::dec, descriptionColour);
     writer.colour(k::color::mark, markColour);
+    writer.colour(k::color::newHeadline, newColour);
 
     writer.text(k::font::name1, articleFontName);
     writer.text(k::font::name2, verticalFontName);
@@ -156,6 +159,7 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.text(k::option::Rever, trueOr(reverse, flag::False));
     writer.text(k::option::Hover, trueOr(pauseOnHover, flag::False));
     writer.integer(k::option::Refresh, refreshMinutes);
+    writer.text(k::option::NewMark, trueOr(newMark, flag::False));
 
     writer.integer(k::select::main, headlineChoice);
     writer.integer(k::select::dec, descriptionChoice);

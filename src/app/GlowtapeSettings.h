@@ -47,6 +47,7 @@ struct GlowtapeSettings {
     Colour backColour = 0;
     Colour descriptionColour = 0;
     Colour markColour = 0; // mark
+    Colour newColour = 0;  // new
     // font
     std::string articleFontName;     // name1, code page 932
     std::string verticalFontName;    // name2
@@ -74,6 +75,7 @@ struct GlowtapeSettings {
     bool reverse = false;                                         // Rever
     bool pauseOnHover = false;                                    // Hover
     int refreshMinutes = 0;                                       // Refresh
+    bool newMark = false;                                         // NewMark
     std::string browserProgram;                                   // urlEXE
     std::string homeAddress;                                      // DefUri
     // select

@@ -78,6 +78,8 @@ inline constexpr SettingKey back{S, "back", F::Colour, "clBlack"};
 inline constexpr SettingKey dec{S, "dec", F::Colour, "clWhite"};
 // The title line of an article with a marked word.
 inline constexpr SettingKey mark{S, "mark", F::Colour, "clRed"};
+// The title line of a headline never shown before ("new" is a word of the language).
+inline constexpr SettingKey newHeadline{S, "new", F::Colour, "clAqua"};
 } // namespace color
 
 // The sign's and the description label's fonts.
@@ -119,6 +121,8 @@ inline constexpr SettingKey Rever{S, "Rever", F::Flag, flag::True};
 inline constexpr SettingKey Hover{S, "Hover", F::Flag, flag::True};
 // Minutes before a feed is downloaded again; 0 downloads it at every visit.
 inline constexpr SettingKey Refresh{S, "Refresh", F::Integer, "10"};
+// A headline never shown before is lit in the new colour.
+inline constexpr SettingKey NewMark{S, "NewMark", F::Flag, flag::False};
 inline constexpr SettingKey urlEXE{S, "urlEXE", F::Text, ""};
 inline constexpr SettingKey DefUri{S, "DefUri", F::Text, "http://"};
 } // namespace option

@@ -7,8 +7,13 @@ bool HeadlineMarks::muted(const ArticleRecord& record) const {
     return filter_.mutes(record);
 }
 
+// Every headline shown is remembered, so that turning the new colour on later lights only
+// what is really new.
 std::optional<std::uint32_t> HeadlineMarks::shown(const ArticleRecord& record, const std::string&) {
+    const bool isNew = seen_.see(SeenHeadlines::keyOf(record));
     if (filter_.marks(record))
         return colours_.mark;
+    if (isNew && newMark_)
+        return colours_.newHeadline;
     return std::nullopt;
 }

@@ -1,18 +1,24 @@
 #pragma once
 
 #include "feed/ArticleMarks.h"
+#include "feed/SeenHeadlines.h"
 #include "feed/WordFilter.h"
 
 struct TickerColours;
 
-// The user's word filter as the rotation asks for it: muted articles are passed over; a
-// marked title line is lit in the mark colour.
+// The user's word filter and the memory of shown headlines, as the rotation asks for them:
+// muted articles are passed over; a marked title line is lit in the mark colour, a new one
+// (never shown on the sign before) in the new colour when that is chosen.
 class HeadlineMarks : public ArticleMarks {
 public:
     explicit HeadlineMarks(const TickerColours& colours) : colours_(colours) {}
 
     WordFilter& filter() { return filter_; }
     const WordFilter& filter() const { return filter_; }
+    SeenHeadlines& seen() { return seen_; }
+
+    void setNewMark(bool on) { newMark_ = on; }
+    bool newMark() const { return newMark_; }
 
     bool muted(const ArticleRecord& record) const override;
     std::optional<std::uint32_t> shown(const ArticleRecord& record,
@@ -21,4 +27,6 @@ public:
 private:
     const TickerColours& colours_;
     WordFilter filter_;
+    SeenHeadlines seen_;
+    bool newMark_ = false;
 };

@@ -8,6 +8,7 @@
 #include "framework/Cp932.h"
 #include "options/ColourSwatch.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,21 +24,36 @@ FilterPage::FilterPage(const QString& title, HeadlineMarks& marks, TickerColours
     lists->addWidget(Mark->parentWidget());
     layout->addLayout(lists, 1);
 
-    auto* colourRow = new QHBoxLayout;
-    const QString markCaption = QStringLiteral("目立たせる色");
-    MarkC = new ColourSwatch(markCaption, this);
-    MarkC->setObjectName(QStringLiteral("MarkC"));
-    MarkC->setColour(colours_.mark);
-    colourRow->addWidget(MarkC);
-    colourRow->addWidget(new QLabel(markCaption, this));
-    colourRow->addStretch();
-    layout->addLayout(colourRow);
-    connect(MarkC, &ColourSwatch::clicked, this, [this] {
-        if (const auto chosen = MarkC->choose()) {
-            colours_.mark = *chosen;
-            MarkC->setColour(*chosen);
+    auto* markRow = new QHBoxLayout;
+    MarkC = addColour(markRow, QStringLiteral("目立たせる色"), "MarkC", colours_.mark);
+    markRow->addStretch();
+    layout->addLayout(markRow);
+
+    auto* newRow = new QHBoxLayout;
+    NewMark = new QCheckBox(QStringLiteral("新着の見出しを色で表示"), this);
+    NewMark->setObjectName(QStringLiteral("NewMark"));
+    NewMark->setAccessibleName(NewMark->text());
+    connect(NewMark, &QCheckBox::toggled, this, [this](bool on) { marks_.setNewMark(on); });
+    newRow->addWidget(NewMark);
+    NewC = addColour(newRow, QStringLiteral("新着の色"), "NewC", colours_.newHeadline);
+    newRow->addStretch();
+    layout->addLayout(newRow);
+}
+
+ColourSwatch* FilterPage::addColour(QBoxLayout* row, const QString& caption, const char* name,
+                                    std::uint32_t& colour) {
+    auto* swatch = new ColourSwatch(caption, this);
+    swatch->setObjectName(QString::fromLatin1(name));
+    swatch->setColour(colour);
+    row->addWidget(swatch);
+    row->addWidget(new QLabel(caption, this));
+    connect(swatch, &ColourSwatch::clicked, this, [swatch, &colour] {
+        if (const auto chosen = swatch->choose()) {
+            colour = *chosen;
+            swatch->setColour(*chosen);
         }
     });
+    return swatch;
 }
 
 QPlainTextEdit* FilterPage::addWordList(const QString& caption, const char* name, QWidget* parent) {
@@ -82,10 +98,15 @@ void FilterPage::load(const SettingsReader& reader) {
     Mark->setPlainText(wordLines(reader.text(filter::Mark)));
     colours_.mark = reader.colourOrDefault(color::mark);
     MarkC->setColour(colours_.mark);
+    colours_.newHeadline = reader.colourOrDefault(color::newHeadline);
+    NewC->setColour(colours_.newHeadline);
+    NewMark->setChecked(reader.is(option::NewMark, flag::True));
 }
 
 void FilterPage::collectSettings(GlowtapeSettings& settings) const {
     settings.muteWords = marks_.filter().muteWords();
     settings.markWords = marks_.filter().markWords();
     settings.markColour = colours_.mark;
+    settings.newColour = colours_.newHeadline;
+    settings.newMark = NewMark->isChecked();
 }

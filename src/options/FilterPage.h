@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QGroupBox>
+#include <cstdint>
 
 class ColourSwatch;
+class QBoxLayout;
+class QCheckBox;
 class HeadlineMarks;
 class QPlainTextEdit;
 class SettingsReader;
@@ -10,7 +13,8 @@ struct GlowtapeSettings;
 struct TickerColours;
 
 // Page "フィルタ": the words that mute an article and those that mark it, one word a line,
-// and the colour of a marked title line. Every edit applies at once.
+// the colour of a marked title line, and whether and in what colour a new headline is lit.
+// Every edit applies at once.
 class FilterPage : public QGroupBox {
     Q_OBJECT
 public:
@@ -29,10 +33,15 @@ public:
 private:
     QPlainTextEdit* addWordList(const QString& caption, const char* name, QWidget* parent);
     void applyWords();
+    // A swatch of one of the ticker's colours, with its caption, at the end of `row`.
+    ColourSwatch* addColour(QBoxLayout* row, const QString& caption, const char* name,
+                            std::uint32_t& colour);
 
     HeadlineMarks& marks_;
     TickerColours& colours_;
     QPlainTextEdit* Mute = nullptr;
     QPlainTextEdit* Mark = nullptr;
     ColourSwatch* MarkC = nullptr;
+    QCheckBox* NewMark = nullptr;
+    ColourSwatch* NewC = nullptr;
 };

@@ -68,6 +68,7 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
     if (height() == 0)
         resize(width(), GlowtapeSettings::tickerHeightAfterLoad(0, LightStr1->ShowFontH()));
     state_.feedIndex = -1;
+    marks_.seen().load(settingsDirectory_ + std::string(SeenHeadlines::kFileName));
     modes_->applyWindowFlags();
     FormResize();
 }
@@ -448,8 +449,14 @@ void TForm1::SaveSettings() {
     const Outcome written = FeedListFile::write(
         settingsDirectory_ + std::string(FeedListFile::kFileName), feeds_.entries());
     stores_.Memo1.clear();
-    if (!written.ok())
+    if (!written.ok()) {
         messagebox::error(this, written.error);
+        return;
+    }
+    const Outcome seen =
+        marks_.seen().save(settingsDirectory_ + std::string(SeenHeadlines::kFileName));
+    if (!seen.ok())
+        messagebox::error(this, seen.error);
 }
 
 void TForm1::LightStr1DblClick() {

@@ -346,4 +346,17 @@ TEST_F(OptionsPages, FilterWordsApplyAtOnceAndComeBackAfterARestart) {
     EXPECT_EQ(ticker().colours().mark, 0x00123456u);
 }
 
+TEST_F(OptionsPages, ShownHeadlinesAreRememberedAcrossARestart) {
+    start();
+    option<QCheckBox>("NewMark").setChecked(true);
+    EXPECT_TRUE(ticker().headlineMarks().newMark());
+    ticker().headlineMarks().shown({"t", "http://x/1", " "}, "");
+    EXPECT_EQ(saved("option", "NewMark"), "true");
+    EXPECT_EQ(dir.read("seen.txt"), "http://x/1\r\n");
+
+    start();
+    EXPECT_TRUE(option<QCheckBox>("NewMark").isChecked());
+    EXPECT_TRUE(ticker().headlineMarks().seen().contains("http://x/1"));
+}
+
 } // namespace
