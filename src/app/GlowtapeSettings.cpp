@@ -94,6 +94,7 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.pauseOnHover = !reader.is(k::option::Hover, flag::False);
     s.refreshMinutes = reader.integer(k::option::Refresh);
     s.newMark = reader.is(k::option::NewMark, flag::True);
+    s.notify = reader.is(k::option::Notify, flag::True);
     s.browserProgram = reader.text(k::option::urlEXE);
     s.homeAddress = reader.text(k::option::DefUri);
 
@@ -160,6 +161,7 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.text(k::option::Hover, trueOr(pauseOnHover, flag::False));
     writer.integer(k::option::Refresh, refreshMinutes);
     writer.text(k::option::NewMark, trueOr(newMark, flag::False));
+    writer.text(k::option::Notify, trueOr(notify, flag::False));
 
     writer.integer(k::select::main, headlineChoice);
     writer.integer(k::select::dec, descriptionChoice);

@@ -76,6 +76,7 @@ struct GlowtapeSettings {
     bool pauseOnHover = false;                                    // Hover
     int refreshMinutes = 0;                                       // Refresh
     bool newMark = false;                                         // NewMark
+    bool notify = false;                                          // Notify
     std::string browserProgram;                                   // urlEXE
     std::string homeAddress;                                      // DefUri
     // select

@@ -123,6 +123,8 @@ inline constexpr SettingKey Hover{S, "Hover", F::Flag, flag::True};
 inline constexpr SettingKey Refresh{S, "Refresh", F::Integer, "10"};
 // A headline never shown before is lit in the new colour.
 inline constexpr SettingKey NewMark{S, "NewMark", F::Flag, flag::False};
+// A new headline with a marked word raises a desktop notification.
+inline constexpr SettingKey Notify{S, "Notify", F::Flag, flag::False};
 inline constexpr SettingKey urlEXE{S, "urlEXE", F::Text, ""};
 inline constexpr SettingKey DefUri{S, "DefUri", F::Text, "http://"};
 } // namespace option

@@ -38,6 +38,13 @@ FilterPage::FilterPage(const QString& title, HeadlineMarks& marks, TickerColours
     NewC = addColour(newRow, QStringLiteral("新着の色"), "NewC", colours_.newHeadline);
     newRow->addStretch();
     layout->addLayout(newRow);
+
+    Notify =
+        new QCheckBox(QStringLiteral("目立たせる語を含む新着の見出しをデスクトップに通知"), this);
+    Notify->setObjectName(QStringLiteral("Notify"));
+    Notify->setAccessibleName(Notify->text());
+    connect(Notify, &QCheckBox::toggled, this, [this](bool on) { marks_.setNotify(on); });
+    layout->addWidget(Notify);
 }
 
 ColourSwatch* FilterPage::addColour(QBoxLayout* row, const QString& caption, const char* name,
@@ -101,6 +108,7 @@ void FilterPage::load(const SettingsReader& reader) {
     colours_.newHeadline = reader.colourOrDefault(color::newHeadline);
     NewC->setColour(colours_.newHeadline);
     NewMark->setChecked(reader.is(option::NewMark, flag::True));
+    Notify->setChecked(reader.is(option::Notify, flag::True));
 }
 
 void FilterPage::collectSettings(GlowtapeSettings& settings) const {
@@ -109,4 +117,5 @@ void FilterPage::collectSettings(GlowtapeSettings& settings) const {
     settings.markColour = colours_.mark;
     settings.newColour = colours_.newHeadline;
     settings.newMark = NewMark->isChecked();
+    settings.notify = Notify->isChecked();
 }

@@ -13,7 +13,8 @@ struct GlowtapeSettings;
 struct TickerColours;
 
 // Page "フィルタ": the words that mute an article and those that mark it, one word a line,
-// the colour of a marked title line, and whether and in what colour a new headline is lit.
+// the colour of a marked title line, whether and in what colour a new headline is lit, and
+// whether a new marked headline raises a desktop notification.
 // Every edit applies at once.
 class FilterPage : public QGroupBox {
     Q_OBJECT
@@ -44,4 +45,5 @@ private:
     ColourSwatch* MarkC = nullptr;
     QCheckBox* NewMark = nullptr;
     ColourSwatch* NewC = nullptr;
+    QCheckBox* Notify = nullptr;
 };

@@ -69,6 +69,13 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
         resize(width(), GlowtapeSettings::tickerHeightAfterLoad(0, LightStr1->ShowFontH()));
     state_.feedIndex = -1;
     marks_.seen().load(settingsDirectory_ + std::string(SeenHeadlines::kFileName));
+    // A click on the notice opens the article as a double-click on the sign would have.
+    marks_.setAnnounce(
+        [this](const std::string& feed, const std::string& headline, const std::string& link) {
+            notifier_.notify(
+                cp932::toQString(feed), cp932::toQString(headline),
+                [this, link, source = stores_.sourceUri] { OpenLink(link, this, source); });
+        });
     modes_->applyWindowFlags();
     FormResize();
 }

@@ -10,6 +10,7 @@
 #include "feed/RefreshSchedule.h"
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
+#include "framework/DesktopNotifier.h"
 #include "ticker/HotKeys.h"
 #include "ticker/WindowModes.h"
 
@@ -166,6 +167,7 @@ private:
     RotationState state_;
     TickerColours colours_;
     HeadlineMarks marks_{colours_};
+    DesktopNotifier notifier_;
     FeedDownloader downloader_;
     // Downloads leave the window thread; the worker outlives the rotation that uses it.
     DownloadWorker downloadWorker_{downloader_};
