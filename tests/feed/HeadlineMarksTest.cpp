@@ -101,6 +101,26 @@ TEST_F(MarkedRotation, NewHeadlinesAreLitOnceAndOnlyTheItemAFeedGainsIsNew) {
                                       {" ", kDescription}}));
 }
 
+TEST_F(MarkedRotation, ANewMarkedHeadlineIsAnnouncedOnceAndOnlyWhenChosen) {
+    addFeed("A", "○", item("one") + item("two linux") + item("three linux"));
+    marks.filter().setMarkWords("linux");
+    std::vector<std::string> announced;
+    marks.setAnnounce(
+        [&](const std::string& feed, const std::string& headline, const std::string& link) {
+            announced.push_back(feed + "|" + headline + "|" + link);
+        });
+    marks.seen().see("http://x/three linux"); // shown in an earlier run
+    marks.setNotify(true);
+    startWithWelcome();
+    runLines(14); // two passes over the feed
+    EXPECT_EQ(announced, (std::vector<std::string>{"A|two linux|http://x/two linux"}));
+
+    addFeed("B", "○", item("four linux"));
+    marks.setNotify(false);
+    runLines(24);
+    EXPECT_EQ(announced.size(), 1u);
+}
+
 TEST(SeenHeadlines, KeepsTheTenThousandShownLastAndReplacesItsFileWhole) {
     TempDir dir;
     SeenHeadlines seen;
