@@ -47,6 +47,8 @@ bool RefreshSchedule::due(const std::string& uri) const {
     const Plan& plan = found->second;
     if (plan.failures > 0)
         return now_() >= plan.retryAt;
+    if (intervalMinutes_ == 0)
+        return true; // the user asked for every visit
     return now_() >= plan.answeredAt + std::max(interval(), plan.feedOwnInterval);
 }
 

@@ -8,7 +8,8 @@
 #include <unordered_map>
 
 // When each feed's server may be asked again. After a download: once the refresh interval
-// has passed, or the feed's own <ttl> or its answer's max-age when longer. After a failure:
+// has passed, or the feed's own <ttl> or its answer's max-age when longer; at every visit
+// when the interval is 0. After a failure:
 // a wait that doubles with each failure in a row, up to one hour, and never before the
 // server's Retry-After of a 429 or 503. Time comes from a clock the tests can set.
 class RefreshSchedule {

@@ -59,9 +59,11 @@ TEST_F(PoliteRotation, AnHourAtTheDefaultsAsksSixTimesAndShowsTheFeedAtEveryVisi
     EXPECT_EQ(server.requests().size(), 7u);
 }
 
-TEST_F(PoliteRotation, RefreshZeroAsksAtEveryVisit) {
+TEST_F(PoliteRotation, RefreshZeroAsksAtEveryVisitWhateverTheFeedSays) {
     schedule.setIntervalMinutes(0);
-    server.route("/feed", Response::text(rss()));
+    Response cached = Response::text(rss("<ttl>60</ttl>"));
+    cached.headers = {{"Cache-Control", "max-age=3600"}};
+    server.route("/feed", cached);
     feeds.append({"A", server.url("/feed"), cp932::fromUtf8("○")});
     startWithWelcome();
     runLines(1);
