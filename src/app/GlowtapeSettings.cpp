@@ -19,11 +19,6 @@ void writeBounds(SettingsWriter& writer, const WindowBounds& bounds, const Setti
     writer.integer(left, bounds.left);
 }
 
-Colour readColour(const SettingsReader& reader, const SettingKey& key) {
-    const ColourRead read = reader.colour(key);
-    return read.colour.value_or(*colourtext::fromText(key.defaultText));
-}
-
 std::string_view trueOr(bool value, std::string_view otherwise) {
     return value ? flag::True : otherwise;
 }
@@ -59,11 +54,13 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.readerMode = readerModeOf(reader);
     s.readerToolBar = reader.is(k::window5::cont, flag::True);
 
-    s.articleColour = readColour(reader, k::color::font);
-    s.titleColour = readColour(reader, k::color::title);
-    s.darkColour = readColour(reader, k::color::dark);
-    s.backColour = readColour(reader, k::color::back);
-    s.descriptionColour = readColour(reader, k::color::dec);
+    s.articleColour = reader.colourOrDefault(k::color::font);
+    s.titleColour = reader.colourOrDefault(k::color::title);
+    s.darkColour = reader.colourOrDefault(k::color::dark);
+    s.backColour = reader.colourOrDefault(k::color::back);
+    s.descriptionColour = reader.colourOrDefault(k::color::dec);
+    s.markColour = reader.colourOrDefault(k::color::mark);
+    s.newColour = reader.colourOrDefault(k::color::newHeadline);
 
     s.articleFontName = reader.text(k::font::name1);
     s.verticalFontName = reader.text(k::font::name2);
@@ -95,11 +92,16 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     // Only "false" turns reversed scrolling off.
     s.reverse = !reader.is(k::option::Rever, flag::False);
     s.pauseOnHover = !reader.is(k::option::Hover, flag::False);
+    s.refreshMinutes = reader.integer(k::option::Refresh);
+    s.newMark = reader.is(k::option::NewMark, flag::True);
+    s.notify = reader.is(k::option::Notify, flag::True);
     s.browserProgram = reader.text(k::option::urlEXE);
     s.homeAddress = reader.text(k::option::DefUri);
 
     s.headlineChoice = reader.integer(k::select::main);
     s.descriptionChoice = reader.integer(k::select::dec);
+    s.muteWords = reader.text(k::filter::Mute);
+    s.markWords = reader.text(k::filter::Mark);
     return s;
 }
 
@@ -127,6 +129,8 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.colour(k::color::dark, darkColour);
     writer.colour(k::color::back, backColour);
     writer.colour(k::color::dec, descriptionColour);
+    writer.colour(k::color::mark, markColour);
+    writer.colour(k::color::newHeadline, newColour);
 
     writer.text(k::font::name1, articleFontName);
     writer.text(k::font::name2, verticalFontName);
@@ -155,9 +159,14 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.text(k::option::Direct, trueOr(vertical, flag::False));
     writer.text(k::option::Rever, trueOr(reverse, flag::False));
     writer.text(k::option::Hover, trueOr(pauseOnHover, flag::False));
+    writer.integer(k::option::Refresh, refreshMinutes);
+    writer.text(k::option::NewMark, trueOr(newMark, flag::False));
+    writer.text(k::option::Notify, trueOr(notify, flag::False));
 
     writer.integer(k::select::main, headlineChoice);
     writer.integer(k::select::dec, descriptionChoice);
+    writer.text(k::filter::Mute, muteWords);
+    writer.text(k::filter::Mark, markWords);
 }
 
 Outcome GlowtapeSettings::save(const std::string& path) const {

@@ -46,6 +46,8 @@ struct GlowtapeSettings {
     Colour darkColour = 0;
     Colour backColour = 0;
     Colour descriptionColour = 0;
+    Colour markColour = 0; // mark
+    Colour newColour = 0;  // new
     // font
     std::string articleFontName;     // name1, code page 932
     std::string verticalFontName;    // name2
@@ -72,11 +74,17 @@ struct GlowtapeSettings {
     bool vertical = false;                                        // Direct
     bool reverse = false;                                         // Rever
     bool pauseOnHover = false;                                    // Hover
+    int refreshMinutes = 0;                                       // Refresh
+    bool newMark = false;                                         // NewMark
+    bool notify = false;                                          // Notify
     std::string browserProgram;                                   // urlEXE
     std::string homeAddress;                                      // DefUri
     // select
     int headlineChoice = 0;    // main
     int descriptionChoice = 0; // dec
+    // filter, code page 932
+    std::string muteWords; // Mute
+    std::string markWords; // Mark
 
     bool operator==(const GlowtapeSettings&) const = default;
 
@@ -91,7 +99,7 @@ struct GlowtapeSettings {
     static ReaderMode readerModeOf(const SettingsReader& reader);
 
     // Writes every key in the order of the settings save; a new file thus has the sections
-    // window, window2, window3, window5, option, color, font, select.
+    // window, window2, window3, window5, option, color, font, select, filter.
     void writeTo(SettingsWriter& writer) const;
 
     // Writes glowtape3.ini at path. On failure the message "<full path> に書き込めません";

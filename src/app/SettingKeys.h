@@ -76,6 +76,10 @@ inline constexpr SettingKey title{S, "title", F::Colour, "clYellow"};
 inline constexpr SettingKey dark{S, "dark", F::Colour, "$00404000"};
 inline constexpr SettingKey back{S, "back", F::Colour, "clBlack"};
 inline constexpr SettingKey dec{S, "dec", F::Colour, "clWhite"};
+// The title line of an article with a marked word.
+inline constexpr SettingKey mark{S, "mark", F::Colour, "clRed"};
+// The title line of a headline never shown before ("new" is a word of the language).
+inline constexpr SettingKey newHeadline{S, "new", F::Colour, "clAqua"};
 } // namespace color
 
 // The sign's and the description label's fonts.
@@ -115,6 +119,12 @@ inline constexpr SettingKey Direct{S, "Direct", F::Flag, flag::False};
 inline constexpr SettingKey Rever{S, "Rever", F::Flag, flag::True};
 // The sign stops while the pointer rests on it and names the article in a tooltip.
 inline constexpr SettingKey Hover{S, "Hover", F::Flag, flag::True};
+// Minutes before a feed is downloaded again; 0 downloads it at every visit.
+inline constexpr SettingKey Refresh{S, "Refresh", F::Integer, "10"};
+// A headline never shown before is lit in the new colour.
+inline constexpr SettingKey NewMark{S, "NewMark", F::Flag, flag::False};
+// A new headline with a marked word raises a desktop notification.
+inline constexpr SettingKey Notify{S, "Notify", F::Flag, flag::False};
 inline constexpr SettingKey urlEXE{S, "urlEXE", F::Text, ""};
 inline constexpr SettingKey DefUri{S, "DefUri", F::Text, "http://"};
 } // namespace option
@@ -125,6 +135,13 @@ inline constexpr std::string_view S = "select";
 inline constexpr SettingKey main{S, "main", F::Integer, "0"};
 inline constexpr SettingKey dec{S, "dec", F::Integer, "0"};
 } // namespace select
+
+// The words that mute or mark an article, separated by ",".
+namespace filter {
+inline constexpr std::string_view S = "filter";
+inline constexpr SettingKey Mute{S, "Mute", F::Text, ""};
+inline constexpr SettingKey Mark{S, "Mark", F::Text, ""};
+} // namespace filter
 
 // data.ini: the hot-key choices and the plug-in flag.
 namespace hotkey {

@@ -25,6 +25,10 @@ bool SettingsReader::is(const SettingKey& key, std::string_view flagText) const 
     return text(key) == flagText;
 }
 
+Colour SettingsReader::colourOrDefault(const SettingKey& key) const {
+    return colour(key).colour.value_or(*colourtext::fromText(key.defaultText));
+}
+
 ColourRead SettingsReader::colour(const SettingKey& key) const {
     assert(key.form == SettingForm::Colour);
     const std::string stored = file_.read(key.section, key.name, key.defaultText);

@@ -28,6 +28,8 @@ public:
     // True only if the stored text (or the default) is exactly flagText, letter case included.
     bool is(const SettingKey& key, std::string_view flagText) const;
     ColourRead colour(const SettingKey& key) const;
+    // The colour, or the key's default when the stored text cannot be read.
+    Colour colourOrDefault(const SettingKey& key) const;
 
 private:
     IniFile file_;

@@ -20,6 +20,7 @@
 
 namespace {
 const QString kFeedSelectCaption = QStringLiteral("ニュースセレクト");
+constexpr std::uint32_t kGreyed = 0x00808080; // clGray
 
 QColor colourOf(std::uint32_t colour) {
     return QColor::fromRgb(syscolor::toQRgb(colour));
@@ -207,6 +208,10 @@ RowStyle TForm3::ListCustomDrawItem(int row) const {
         style.text = colourOf(colours.title);
         style.bold = true;
     }
+    // Muted articles never reach the sign; here they stay, greyed.
+    if (row > 0 && !feedSelectMode() &&
+        ticker_.headlineMarks().muted(ticker_.stores().record(static_cast<std::size_t>(row))))
+        style.text = colourOf(kGreyed);
     return style;
 }
 

@@ -6,10 +6,8 @@ bool DirectFetch::fetch(const std::string& uri, Done done) {
     if (running_)
         return false;
     running_ = true;
-    std::string body;
-    std::string contentType;
-    const bool downloaded = downloader_.DownloadToStream(body, contentType, uri);
+    FeedAnswer answer = downloader_.download(uri);
     running_ = false;
-    done(downloaded, std::move(body), std::move(contentType));
+    done(std::move(answer));
     return true;
 }

@@ -38,25 +38,19 @@ void DownloadWorker::work() {
             uri = std::move(*pending_);
             pending_.reset();
         }
-        std::string body;
-        std::string contentType;
-        const bool downloaded = downloader_.DownloadToStream(body, contentType, uri, &abort_);
+        FeedAnswer answer = downloader_.download(uri, &abort_);
         if (abort_)
             return;
         // Queued to this object: dropped with it when the program ends first.
         QMetaObject::invokeMethod(
-            this,
-            [this, downloaded, body = std::move(body),
-             contentType = std::move(contentType)]() mutable {
-                finish(downloaded, std::move(body), std::move(contentType));
-            },
+            this, [this, answer = std::move(answer)]() mutable { finish(std::move(answer)); },
             Qt::QueuedConnection);
     }
 }
 
-void DownloadWorker::finish(bool downloaded, std::string body, std::string contentType) {
+void DownloadWorker::finish(FeedAnswer answer) {
     const Done done = std::move(done_);
     done_ = nullptr;
     if (done)
-        done(downloaded, std::move(body), std::move(contentType));
+        done(std::move(answer));
 }

@@ -25,7 +25,7 @@ public:
 
 private:
     void work();
-    void finish(bool downloaded, std::string body, std::string contentType);
+    void finish(FeedAnswer answer);
 
     const FeedDownloader& downloader_;
     Done done_; // set while a download runs; window thread only

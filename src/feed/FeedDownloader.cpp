@@ -1,5 +1,8 @@
 #include "feed/FeedDownloader.h"
 
+#include <algorithm>
+#include <cctype>
+#include <chrono>
 #include <curl/curl.h>
 #include <memory>
 #include <optional>
@@ -101,6 +104,42 @@ bool fitsOneLine(const std::string& value) {
     return value.find_first_of("\r\n") == std::string::npos;
 }
 
+// "Retry-After": a number of seconds or an HTTP date.
+std::optional<std::chrono::seconds> retryAfterOf(const std::string& value) {
+    if (value.empty())
+        return std::nullopt;
+    if (std::all_of(value.begin(), value.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return std::chrono::seconds(std::stoll(value.substr(0, 12)));
+    const time_t when = curl_getdate(value.c_str(), nullptr);
+    if (when < 0)
+        return std::nullopt;
+    const auto wait =
+        std::chrono::system_clock::from_time_t(when) - std::chrono::system_clock::now();
+    return std::max(std::chrono::seconds(0), std::chrono::ceil<std::chrono::seconds>(wait));
+}
+
+// "Cache-Control: ..., max-age=N, ...".
+std::optional<std::chrono::seconds> maxAgeOf(std::string value) {
+    std::transform(value.begin(), value.end(), value.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    constexpr std::string_view directive = "max-age=";
+    for (std::size_t at = value.find(directive); at != std::string::npos;
+         at = value.find(directive, at + 1)) {
+        if (at > 0 && value[at - 1] != ',' && value[at - 1] != ' ')
+            continue; // s-maxage and the like
+        std::size_t digits = at + directive.size();
+        if (digits < value.size() && value[digits] == '"')
+            ++digits;
+        std::size_t end = digits;
+        while (end < value.size() && end - digits < 12 &&
+               std::isdigit(static_cast<unsigned char>(value[end])))
+            ++end;
+        if (end > digits)
+            return std::chrono::seconds(std::stoll(value.substr(digits, end - digits)));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 FeedDownloader::FeedDownloader(DownloadLimits limits)
@@ -115,12 +154,19 @@ bool FeedDownloader::DownloadToStream(std::string& stream, const std::string& ur
 bool FeedDownloader::DownloadToStream(std::string& stream, std::string& contentType,
                                       const std::string& uri,
                                       const std::atomic<bool>* abort) const {
+    FeedAnswer answer = download(uri, abort);
+    stream = std::move(answer.body);
+    contentType = std::move(answer.contentType);
+    return answer.downloaded;
+}
+
+FeedAnswer FeedDownloader::download(const std::string& uri, const std::atomic<bool>* abort) const {
     ensureCurlInitialised();
-    stream.clear();
-    contentType.clear();
+    FeedAnswer answer;
+    std::string& stream = answer.body;
     EasyHandle curl(curl_easy_init(), &curl_easy_cleanup);
     if (!curl)
-        return false;
+        return answer;
 
     // The no-cache headers stay with the validators, so that a proxy revalidates too.
     HeaderList headers(nullptr, &curl_slist_free_all);
@@ -132,7 +178,7 @@ bool FeedDownloader::DownloadToStream(std::string& stream, std::string& contentT
         lines.push_back("If-Modified-Since: " + kept->lastModified);
     for (const std::string& line : lines)
         if (!appendHeader(headers, line))
-            return false;
+            return answer;
 
     Sink sink{&stream, limits_.maxBytes};
     CURL* handle = curl.get();
@@ -158,20 +204,27 @@ bool FeedDownloader::DownloadToStream(std::string& stream, std::string& contentT
     const char* scheme = nullptr;
     curl_easy_getinfo(handle, CURLINFO_SCHEME, &scheme);
     const bool isHttp = scheme && (curl_strequal(scheme, "http") || curl_strequal(scheme, "https"));
+    if (isHttp && status > 0) {
+        answer.status = status;
+        answer.retryAfter = retryAfterOf(answerHeader(handle, "Retry-After"));
+        answer.maxAge = maxAgeOf(answerHeader(handle, "Cache-Control"));
+    }
 
     bool ok = false;
     if (result == CURLE_OK || (cutShort(result) && (sink.capped || result != CURLE_WRITE_ERROR)))
         ok = isHttp ? status > 0 && status < 400 : result == CURLE_OK || sink.capped;
     if (!ok) {
         stream.clear();
-        return false;
+        return answer;
     }
 
+    answer.downloaded = true;
     const char* type = nullptr;
     curl_easy_getinfo(handle, CURLINFO_CONTENT_TYPE, &type);
+    std::string& contentType = answer.contentType;
     contentType = type ? type : "";
     if (!isHttp)
-        return true;
+        return answer;
     if (status == 304 && kept) {
         stream = kept->body;
         contentType = kept->contentType;
@@ -181,5 +234,5 @@ bool FeedDownloader::DownloadToStream(std::string& stream, std::string& contentT
     } else if (status == 200) {
         kept_.forget(uri); // a body cut short is never the one to reuse
     }
-    return true;
+    return answer;
 }

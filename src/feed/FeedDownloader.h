@@ -1,5 +1,6 @@
 #pragma once
 
+#include "feed/FeedAnswer.h"
 #include "feed/KeptBodies.h"
 
 #include <atomic>
@@ -37,6 +38,9 @@ public:
     // The same, also giving the answer's Content-Type (empty when it had none).
     bool DownloadToStream(std::string& stream, std::string& contentType, const std::string& uri,
                           const std::atomic<bool>* abort = nullptr) const;
+    // The same, with the answer's status and its word on when to ask again, also when the
+    // download failed.
+    FeedAnswer download(const std::string& uri, const std::atomic<bool>* abort = nullptr) const;
 
     const DownloadLimits& limits() const { return limits_; }
 

@@ -45,16 +45,14 @@ void FeedLoader::LoadFeedText(const std::string& uri, FeedFetcher& fetcher,
         return;
     }
     state_.busy = true;
-    const bool started =
-        fetcher.fetch(uri, [this, uri, loaded](bool downloaded, const std::string& body,
-                                               const std::string& contentType) {
-            bool result = false;
-            {
-                const BusyScope busy(state_.busy);
-                result = store(downloaded, body, contentType, uri);
-            }
-            loaded(result);
-        });
+    const bool started = fetcher.fetch(uri, [this, uri, loaded](const FeedAnswer& answer) {
+        bool result = false;
+        {
+            const BusyScope busy(state_.busy);
+            result = store(answer.downloaded, answer.body, answer.contentType, uri);
+        }
+        loaded(result);
+    });
     if (!started)
         state_.busy = false;
 }

@@ -2,6 +2,7 @@
 
 #include "LightStr/TLightStr.h"
 #include "app/FeedList.h"
+#include "feed/ArticleMarks.h"
 #include "feed/DirectFetch.h"
 #include "feed/FeedView.h"
 #include "feed/LineChoices.h"
@@ -75,17 +76,32 @@ void FeedRotation::keepRunning() {
 
 void FeedRotation::LightStr1ShowActive(bool active) {
     if (!active) {
+        passMutedArticles();
         const int records = static_cast<int>(stores_.recordCount());
         if (state_.articleIndex > records - 2)
             nextFeedStep();
         else if (!state_.busy)
             nextArticleStep();
     }
-    sign_.setLightColor(state_.articleIndex < 1 ? colours_.title : colours_.article);
+    sign_.setLightColor(state_.articleIndex < 1 ? colours_.title : articleColour());
 }
 
 void FeedRotation::LightStr1LineNext() {
-    sign_.setLightColor(sign_.ShowIndex() <= 0 ? colours_.article : colours_.description);
+    sign_.setLightColor(sign_.ShowIndex() <= 0 ? articleColour() : colours_.description);
+}
+
+void FeedRotation::passMutedArticles() {
+    if (!marks_ || state_.busy)
+        return;
+    const int records = static_cast<int>(stores_.recordCount());
+    while (state_.articleIndex >= 0 && state_.articleIndex + 1 < records &&
+           marks_->muted(stores_.record(static_cast<std::size_t>(state_.articleIndex + 1))))
+        ++state_.articleIndex;
+}
+
+std::uint32_t FeedRotation::articleColour() const {
+    return state_.articleIndex >= 1 ? titleLineColour_.value_or(colours_.article)
+                                    : colours_.article;
 }
 
 void FeedRotation::nextFeedStep() {
@@ -115,6 +131,7 @@ void FeedRotation::showFeedNow(int row) {
         return;
     state_.feedIndex = row;
     state_.articleIndex = 0;
+    fetcher_.refreshNow(feeds_.entry(row).uri); // asked for by the user: always downloaded
     loadAndCompose([this] {
         // A running sign goes on with its line and takes the new feed's articles next.
         titleWaiting_ = !sign_.ShowActive();
@@ -148,6 +165,10 @@ void FeedRotation::nextArticleStep() {
     lines.clear();
     const std::size_t i = static_cast<std::size_t>(++state_.articleIndex);
     const ArticleRecord record = stores_.record(i);
+    const std::string feedTitle = state_.feedIndex >= 0 && state_.feedIndex < feeds_.count()
+                                      ? feeds_.entry(state_.feedIndex).title
+                                      : stores_.Memo2.line(0);
+    titleLineColour_ = marks_ ? marks_->shown(record, feedTitle) : std::nullopt;
 
     lines.push_back(std::string(kBullet) + record.title);
     if (choices_.MainList() == 1 && hasDescription(record.description))
@@ -173,7 +194,7 @@ void FeedRotation::nextArticleStep() {
         break;
     case 3:
         if (state_.feedIndex >= 0 && state_.feedIndex < feeds_.count())
-            view_.setDec(feeds_.entry(state_.feedIndex).title);
+            view_.setDec(feedTitle);
         break;
     default:
         break;

@@ -6,10 +6,13 @@
 #include "feed/TickerColours.h"
 
 #include <QObject>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+class ArticleMarks;
 class FeedDownloader;
 class FeedFetcher;
 class FeedList;
@@ -64,6 +67,8 @@ public:
 
     // Told of every feed and article the rotation moves to; null for none.
     void setFollower(RotationFollower* follower) { follower_ = follower; }
+    // Asked which articles to pass over and which title lines stand out; null for none.
+    void setMarks(ArticleMarks* marks) { marks_ = marks; }
 
     // The link of what is on the sign: the article's, the feed's at the title stage, the
     // home page during the welcome line.
@@ -80,6 +85,10 @@ private:
     void nextFeedStep();
     void nextArticleStep();
     bool anyFeedShown() const;
+    // Moves the current article index past the muted articles that come next.
+    void passMutedArticles();
+    // The colour of an article's first line: its own when it stands out.
+    std::uint32_t articleColour() const;
     // Loads the current row, composes it, then runs `shown`.
     void loadAndCompose(std::function<void()> shown);
     void watchFeedList();
@@ -98,6 +107,8 @@ private:
     FeedLoader loader_;
     FeedComposer composer_;
     RotationFollower* follower_ = nullptr;
+    ArticleMarks* marks_ = nullptr;
+    std::optional<std::uint32_t> titleLineColour_; // of the article on the sign
     // A feed composed by showFeedNow whose title line has not run yet.
     bool titleWaiting_ = false;
     bool keepRunningQueued_ = false;

@@ -1,7 +1,7 @@
 #include "feed/KeptBodies.h"
 
-KeptBodies::KeptBodies(std::size_t maxBodyBytes, std::size_t maxTotalBytes)
-    : maxBodyBytes_(maxBodyBytes), maxTotalBytes_(maxTotalBytes) {}
+KeptBodies::KeptBodies(std::size_t maxBodyBytes, std::size_t maxTotalBytes, Keep rule)
+    : maxBodyBytes_(maxBodyBytes), maxTotalBytes_(maxTotalBytes), rule_(rule) {}
 
 std::optional<KeptBodies::Answer> KeptBodies::find(const std::string& uri) {
     const std::lock_guard lock(mutex_);
@@ -15,7 +15,8 @@ std::optional<KeptBodies::Answer> KeptBodies::find(const std::string& uri) {
 void KeptBodies::keep(const std::string& uri, Answer answer) {
     const std::lock_guard lock(mutex_);
     forgetLocked(uri);
-    if ((answer.etag.empty() && answer.lastModified.empty()) || answer.body.size() > maxBodyBytes_)
+    const bool validated = !answer.etag.empty() || !answer.lastModified.empty();
+    if ((rule_ == Keep::WithValidator && !validated) || answer.body.size() > maxBodyBytes_)
         return;
     recent_.emplace_front(uri, std::move(answer));
     byUri_[uri] = recent_.begin();

@@ -15,9 +15,11 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <utility>
@@ -59,7 +61,7 @@ FeedManagerPage::FeedManagerPage(const QString& title, FeedList& feeds, Hooks ho
             &FeedManagerPage::NewsListColumnClick);
     connect(NewsList, &QTreeView::doubleClicked, this, [this] { N7Click(); });
     layout->addWidget(NewsList, 1);
-    layout->addLayout(buildOpmlButtons());
+    layout->addLayout(buildBottomRow());
     buildMenu();
 }
 
@@ -91,8 +93,22 @@ QWidget* FeedManagerPage::buildNewEntryGroup() {
     return group;
 }
 
-QLayout* FeedManagerPage::buildOpmlButtons() {
+QLayout* FeedManagerPage::buildBottomRow() {
     auto* row = new QHBoxLayout;
+    auto* label = new QLabel(QStringLiteral("更新間隔（分）"), this);
+    Refresh = new QSpinBox(this);
+    Refresh->setObjectName(QStringLiteral("Refresh"));
+    Refresh->setAccessibleName(label->text());
+    // The spin box's own text field is what takes the focus and is announced.
+    if (auto* field = Refresh->findChild<QLineEdit*>())
+        field->setAccessibleName(label->text());
+    Refresh->setRange(0, 24 * 60);
+    Refresh->setValue(10);
+    Refresh->setToolTip(QStringLiteral("0 にすると巡回のたびにダウンロードします"));
+    label->setBuddy(Refresh);
+    connect(Refresh, &QSpinBox::valueChanged, this, &FeedManagerPage::refreshIntervalChanged);
+    row->addWidget(label);
+    row->addWidget(Refresh);
     row->addStretch();
     auto add = [this, row](const QString& caption, const QString& name,
                            void (FeedManagerPage::*handler)()) {
@@ -129,11 +145,19 @@ void FeedManagerPage::load(const SettingsReader& reader) {
     using namespace settings;
     NewsList->header()->resizeSection(FeedList::TitleColumn, reader.integer(window::List0));
     NewsList->header()->resizeSection(FeedList::UriColumn, reader.integer(window::List1));
+    Refresh->setValue(reader.integer(option::Refresh));
+    refreshIntervalChanged(Refresh->value()); // also when the value stayed the same
+}
+
+void FeedManagerPage::refreshIntervalChanged(int minutes) {
+    if (hooks_.refreshIntervalChanged)
+        hooks_.refreshIntervalChanged(minutes);
 }
 
 void FeedManagerPage::collectSettings(GlowtapeSettings& settings) const {
     settings.titleColumnWidth = NewsList->header()->sectionSize(FeedList::TitleColumn);
     settings.uriColumnWidth = NewsList->header()->sectionSize(FeedList::UriColumn);
+    settings.refreshMinutes = Refresh->value();
 }
 
 int FeedManagerPage::selectedRow() const {

@@ -12,6 +12,7 @@ class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QSpinBox;
 class QTreeView;
 class SettingsReader;
 
@@ -24,6 +25,7 @@ public:
     struct Hooks {
         std::function<void(int row)> showFeedNow; // load and compose a row at once
         std::function<void()> showThisPage;
+        std::function<void(int minutes)> refreshIntervalChanged; // may be empty
     };
 
     FeedManagerPage(const QString& title, FeedList& feeds, Hooks hooks);
@@ -32,6 +34,7 @@ public:
     QLineEdit* newTitle() const { return NewTitle; }
     QLineEdit* newUri() const { return NewURI; }
     QMenu* popupMenu() const { return PopupMenu1; }
+    QSpinBox* refreshInterval() const { return Refresh; }
 
     void load(const SettingsReader& reader);
     void collectSettings(GlowtapeSettings& settings) const;
@@ -53,7 +56,9 @@ public:
 
 private:
     QWidget* buildNewEntryGroup();
-    QLayout* buildOpmlButtons();
+    // The refresh interval on the left, the OPML commands on the right.
+    QLayout* buildBottomRow();
+    void refreshIntervalChanged(int minutes);
     // A file picked in the program's own file dialog, or an empty text when cancelled.
     QString chooseOpmlFile(bool forSaving);
     void buildMenu();
@@ -67,4 +72,5 @@ private:
     QLineEdit* NewTitle = nullptr;
     QLineEdit* NewURI = nullptr;
     QMenu* PopupMenu1 = nullptr;
+    QSpinBox* Refresh = nullptr;
 };

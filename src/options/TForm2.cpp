@@ -15,6 +15,7 @@
 #include "options/AboutPage.h"
 #include "options/AppearancePage.h"
 #include "options/FeedManagerPage.h"
+#include "options/FilterPage.h"
 #include "options/PluginPage.h"
 #include "options/PluginSettings.h"
 #include "options/PositionPage.h"
@@ -33,8 +34,9 @@ namespace {
 constexpr int kDesignPanelWidth = 560;
 constexpr int kDesignPanelHeight = 350;
 constexpr int kCategoryWidth = 150;
+// The original seven pages keep their places; pages added since follow them.
 const char* const kCategories[] = {"文字色　サイズ", "液晶設定",       "ツールバー", "表示位置",
-                                   "ニュース管理",   "ショートカット", "ヘルプ"};
+                                   "ニュース管理",   "ショートカット", "ヘルプ",     "フィルタ"};
 
 QString category(int index) {
     return QString::fromUtf8(kCategories[index]);
@@ -90,20 +92,19 @@ void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
     plugin_ = new PluginPage(category(2),
                              PluginSettings(PluginSettings::defaultFolder(), settingsDirectory));
     position_ = new PositionPage(category(3));
-    feedManager_ = new FeedManagerPage(category(4), feeds,
-                                       {[this](int row) {
-                                            if (FeedRotation* rotation = ticker_.rotation())
-                                                rotation->showFeedNow(row);
-                                        },
-                                        [this] { selectCategory(4); }});
+    feedManager_ = new FeedManagerPage(
+        category(4), feeds,
+        {[this](int row) {
+             if (FeedRotation* rotation = ticker_.rotation())
+                 rotation->showFeedNow(row);
+         },
+         [this] { selectCategory(4); },
+         [this](int minutes) { ticker_.refreshSchedule().setIntervalMinutes(minutes); }});
     shortcut_ = new ShortcutPage(category(5), settingsDirectory);
-    pages_ = {appearance_,
-              sign_,
-              plugin_,
-              position_,
-              feedManager_,
-              shortcut_,
-              new AboutPage(category(6))};
+    filter_ = new FilterPage(category(7), ticker_.headlineMarks(), ticker_.colours());
+    pages_ = {
+        appearance_, sign_, plugin_, position_, feedManager_, shortcut_, new AboutPage(category(6)),
+        filter_};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         QWidget* page = pages_[i];
         page->setObjectName(QStringLiteral("GroupBox%1").arg(i));
@@ -135,6 +136,7 @@ void TForm2::FormCreate(const SettingsReader& reader) {
     if (reader.is(option::OP8, flag::True))
         ticker_.windowModes().toggleAlwaysShow();
     appearance_->load(reader);
+    filter_->load(reader);
 }
 
 int TForm2::MainList() const {
@@ -177,6 +179,7 @@ void TForm2::collectSettings(GlowtapeSettings& settings) const {
     feedManager_->collectSettings(settings);
     position_->collectSettings(settings);
     appearance_->collectSettings(settings);
+    filter_->collectSettings(settings);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@ class AboutPage;
 class AppearancePage;
 class FeedList;
 class FeedManagerPage;
+class FilterPage;
 class PluginPage;
 class PositionPage;
 class ShortcutPage;
@@ -21,7 +22,7 @@ class SettingsReader;
 class TForm1;
 struct GlowtapeSettings;
 
-// The options dialog "各種設定": a category list and seven pages, one class each. It holds
+// The options dialog "各種設定": a category list and eight pages, one class each. It holds
 // the feed list's view and the options that other windows read, and its creation starts the
 // show.
 class TForm2 : public QWidget, public LineChoices {
@@ -49,6 +50,7 @@ public:
     PositionPage* positionPage() const { return position_; }
     FeedManagerPage* feedManager() const { return feedManager_; }
     ShortcutPage* shortcutPage() const { return shortcut_; }
+    FilterPage* filterPage() const { return filter_; }
     QListWidget* categories() const { return ListBox1; }
     QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
 
@@ -65,7 +67,7 @@ private:
     TForm1& ticker_;
     QWidget* MainPanel = nullptr;
     QListWidget* ListBox1 = nullptr;
-    std::array<QWidget*, 7> pages_{};
+    std::array<QWidget*, 8> pages_{};
     QWidget* heading_ = nullptr;
     AppearancePage* appearance_ = nullptr;
     SignPage* sign_ = nullptr;
@@ -73,4 +75,5 @@ private:
     PositionPage* position_ = nullptr;
     FeedManagerPage* feedManager_ = nullptr;
     ShortcutPage* shortcut_ = nullptr;
+    FilterPage* filter_ = nullptr;
 };

@@ -69,6 +69,14 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
     if (height() == 0)
         resize(width(), GlowtapeSettings::tickerHeightAfterLoad(0, LightStr1->ShowFontH()));
     state_.feedIndex = -1;
+    marks_.seen().load(settingsDirectory_ + std::string(SeenHeadlines::kFileName));
+    // A click on the notice opens the article as a double-click on the sign would have.
+    marks_.setAnnounce(
+        [this](const std::string& feed, const std::string& headline, const std::string& link) {
+            notifier_.notify(
+                cp932::toQString(feed), cp932::toQString(headline),
+                [this, link, source = stores_.sourceUri] { OpenLink(link, this, source); });
+        });
     modes_->applyWindowFlags();
     FormResize();
 }
@@ -325,7 +333,8 @@ void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
     options_ = options;
     FeedView& view = *this;
     rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, view,
-                                               downloadWorker_, downloader_, colours_, choices);
+                                               politeFetch_, downloader_, colours_, choices);
+    rotation_->setMarks(&marks_);
 }
 
 void TForm1::setLaunchButtonsShown(bool shown) {
@@ -409,8 +418,14 @@ void TForm1::SaveSettings() {
     const Outcome written = FeedListFile::write(
         settingsDirectory_ + std::string(FeedListFile::kFileName), feeds_.entries());
     stores_.Memo1.clear();
-    if (!written.ok())
+    if (!written.ok()) {
         messagebox::error(this, written.error);
+        return;
+    }
+    const Outcome seen =
+        marks_.seen().save(settingsDirectory_ + std::string(SeenHeadlines::kFileName));
+    if (!seen.ok())
+        messagebox::error(this, seen.error);
 }
 
 void TForm1::LightStr1DblClick() {

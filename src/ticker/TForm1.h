@@ -4,9 +4,13 @@
 #include "feed/DownloadWorker.h"
 #include "feed/FeedDownloader.h"
 #include "feed/FeedView.h"
+#include "feed/HeadlineMarks.h"
 #include "feed/LineStores.h"
+#include "feed/PoliteFetch.h"
+#include "feed/RefreshSchedule.h"
 #include "feed/RotationState.h"
 #include "feed/TickerColours.h"
+#include "framework/DesktopNotifier.h"
 #include "ticker/HotKeys.h"
 #include "ticker/WindowModes.h"
 
@@ -69,6 +73,8 @@ public:
     QAction* optionsAction() const;
     WindowModes& windowModes() { return *modes_; }
     TrayIcon& trayIcon() { return *tray_; }
+    RefreshSchedule& refreshSchedule() { return refresh_; }
+    HeadlineMarks& headlineMarks() { return marks_; }
 
     // Launch-button panel width: 35 with the buttons, 0 without.
     void setLaunchButtonsShown(bool shown);
@@ -157,9 +163,13 @@ private:
     LineStores stores_;
     RotationState state_;
     TickerColours colours_;
+    HeadlineMarks marks_{colours_};
+    DesktopNotifier notifier_;
     FeedDownloader downloader_;
     // Downloads leave the window thread; the worker outlives the rotation that uses it.
     DownloadWorker downloadWorker_{downloader_};
+    RefreshSchedule refresh_;
+    PoliteFetch politeFetch_{downloadWorker_, refresh_};
     std::unique_ptr<FeedRotation> rotation_;
 
     // The design fonts until the settings are read, so that a load stopped by a bad colour

@@ -63,6 +63,13 @@ GlowtapeSettings changed() {
     s.reverse = false;
     s.browserProgram = "/usr/bin/firefox";
     s.homeAddress = "http://example.org/";
+    s.refreshMinutes = 0;
+    s.markColour = 0x00123456;
+    s.newColour = 0x00654321;
+    s.newMark = true;
+    s.notify = true;
+    s.muteWords = cp932::fromUtf8("広告,ＰＲ");
+    s.markWords = "Linux";
     s.headlineChoice = 1;
     s.descriptionChoice = 3;
     return s;
@@ -109,12 +116,13 @@ TEST(SettingsSave, ANewFileHasEveryKeyInSaveOrder) {
                     "[option]", "urlEXE=", "DefUri=http://", "OP0=true", "OP2=", "OP4=true",
                     "OP5=10", "OP6=false", "OP7=down", "OP8=false", "OP9=0", "OP10=3", "OP11=down",
                     "OP12=true", "OP13=", "OP15=bottom", "OP16=0", "Direct=false", "Rever=true",
-                    "Hover=true", "",
+                    "Hover=true", "Refresh=10", "NewMark=false", "Notify=false", "",
                     "[color]", "font=clLime", "title=clYellow", "dark=$00404000", "back=clBlack",
-                    "dec=clWhite", "",
+                    "dec=clWhite", "mark=clRed", "new=clAqua", "",
                     "[font]", "name1=ＭＳ Ｐゴシック", "name2=@ＭＳ ゴシック", "OP1=0", "size1=14",
                     "name3=ＭＳ Ｐゴシック", "OP2=0", "size2=8", "",
-                    "[select]", "main=0", "dec=0"}));
+                    "[select]", "main=0", "dec=0", "",
+                    "[filter]", "Mute=", "Mark="}));
     // clang-format on
 }
 

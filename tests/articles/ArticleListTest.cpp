@@ -1,5 +1,6 @@
 #include "LightStr/TLightStr.h"
 #include "feed/FeedRotation.h"
+#include "feed/HeadlineMarks.h"
 #include "framework/Cp932.h"
 #include "framework/SystemColor.h"
 #include "support/ProgramWindows.h"
@@ -158,6 +159,12 @@ TEST_F(ArticleList, RowsArePaintedInTheSignsPalette) {
     EXPECT_EQ(even.background, rgb(sign().DarkColor()));
     EXPECT_EQ(even.text, rgb(colours.article));
     EXPECT_FALSE(even.bold);
+
+    // A muted article stays in the list, greyed.
+    ticker().headlineMarks().filter().setMuteWords("about 2");
+    EXPECT_EQ(list().count(), 6);
+    EXPECT_EQ(articles().ListCustomDrawItem(2).text, rgb(0x00808080));
+    EXPECT_EQ(articles().ListCustomDrawItem(3).text, rgb(colours.description));
     articles().N11Click();
     EXPECT_FALSE(articles().ListCustomDrawItem(0).bold);
 }

@@ -69,15 +69,15 @@ class ProgramTest(DesktopTestCase):
         ini = self.read_settings_file("glowtape3.ini").decode("cp932")
         sections = [line for line in ini.split("\r\n") if line.startswith("[")]
         self.assertEqual(sections, ["[option]", "[window]", "[window2]", "[window3]", "[window5]",
-                                    "[color]", "[font]", "[select]"])
+                                    "[color]", "[font]", "[select]", "[filter]"])
         option_keys = [line.split("=")[0] for line in ini.split("[option]\r\n")[1].split("\r\n[")[0].split("\r\n") if line]
         self.assertEqual(option_keys, ["OP5", "Rever", "OP0", "urlEXE", "DefUri", "OP2", "OP4", "OP6",
                                        "OP7", "OP8", "OP9", "OP10", "OP11", "OP12", "OP13", "OP15",
-                                       "OP16", "Direct", "Hover"])
+                                       "OP16", "Direct", "Hover", "Refresh", "NewMark", "Notify"])
         self.assertIn("OP5=20\r\n", ini)
         self.assertIn("Rever=true\r\n", ini)  # only "false" turns reversing off
         self.assertIn("OP0=false\r\n", ini)  # "True" is not "true"
-        self.assertIn("[color]\r\nfont=clLime\r\ntitle=clYellow\r\ndark=$00404000\r\nback=clBlack\r\ndec=clWhite\r\n", ini)
+        self.assertIn("[color]\r\nfont=clLime\r\ntitle=clYellow\r\ndark=$00404000\r\nback=clBlack\r\ndec=clWhite\r\nmark=clRed\r\nnew=clAqua\r\n", ini)
 
     def test_without_any_file_the_program_warns_and_starts_with_defaults(self):
         program = self.start_program()

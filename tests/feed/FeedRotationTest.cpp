@@ -6,6 +6,7 @@
 #include "feed/FeedView.h"
 #include "feed/LineChoices.h"
 #include "feed/LineStores.h"
+#include "feed/RotationFixture.h"
 #include "feed/RotationFollower.h"
 #include "framework/Cp932.h"
 #include "support/LocalHttpServer.h"
@@ -21,150 +22,6 @@
 #include <thread>
 
 namespace {
-
-constexpr std::uint32_t kTitle = 0x0000FFFF;
-constexpr std::uint32_t kArticle = 0x0000FF00;
-constexpr std::uint32_t kDescription = 0x00FFFFFF;
-
-// The window's side of loading and composing, acting on a real sign.
-struct SignView : FeedView {
-    explicit SignView(TLightStr& sign) : sign(sign) {}
-    void appendShowString(const std::string& line) override { sign.ShowStrings().push_back(line); }
-    void setShowStrings(const std::vector<std::string>& lines) override {
-        sign.ShowStrings() = lines;
-    }
-    void startShow() override { sign.StartShow(); }
-    void setCaption(const std::string& text) override { caption = cp932::toUtf8(text); }
-    void setDec(const std::string& text) override { dec = cp932::toUtf8(text); }
-    void setTrayTip(const std::string& tip) override { trayTip = cp932::toUtf8(tip); }
-    void setMenuReady() override { menuReady = true; }
-
-    TLightStr& sign;
-    std::string caption;
-    std::string dec;
-    std::string trayTip;
-    bool menuReady = false;
-};
-
-struct Choices : LineChoices {
-    int MainList() const override { return main; }
-    int DecList() const override { return dec; }
-    int main = 0;
-    int dec = 0;
-};
-
-struct ShownLine {
-    std::string text; // UTF-8
-    std::uint32_t colour;
-    bool operator==(const ShownLine&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const ShownLine& line) {
-    return out << "{" << line.text << ", " << std::hex << line.colour << "}";
-}
-
-std::string item(const std::string& title, const std::string& description = "") {
-    return "<item><title>" + title + "</title><link>http://x/" + title + "</link>" +
-           (description.empty() ? "" : "<description>" + description + "</description>") +
-           "</item>";
-}
-
-// A sign one dot per pixel and 30 dots long, the rotation answering its events, and
-// feeds as local files. Lines are recorded as they enter the sign, with the colour they
-// are drawn in.
-class Rotation : public ::testing::Test {
-protected:
-    // With a worker, downloads run on a thread of their own as in the program; without, in
-    // the caller, so that every step is over when it returns.
-    explicit Rotation(bool withWorker = false) : withWorker_(withWorker) {
-        sign.setBit(1);
-        sign.resize(30, 11);
-        colours.title = kTitle;
-        colours.article = kArticle;
-        colours.description = kDescription;
-        sign.OnLineNext = [this](TLightStr*, int index) {
-            rotation.LightStr1LineNext();
-            pending = cp932::toUtf8(sign.ShowStrings().at(static_cast<std::size_t>(index)));
-            hasPending = true;
-        };
-        sign.OnShowActive = [this](TLightStr*, bool active) {
-            rotation.LightStr1ShowActive(active);
-        };
-    }
-
-    void addFeed(const std::string& name, const std::string& flag, const std::string& items,
-                 const std::string& channelDescription = "") {
-        const std::string file = name + ".xml";
-        dir.write(file, "<rss><channel><title>Channel " + name + "</title><link>http://" + name +
-                            "/</link>" +
-                            (channelDescription.empty()
-                                 ? ""
-                                 : "<description>" + channelDescription + "</description>") +
-                            items + "</channel></rss>");
-        feeds.append({name, "file://" + dir.file(file), cp932::fromUtf8(flag)});
-    }
-
-    void addMissingFeed(const std::string& name) {
-        feeds.append({name, "file://" + dir.file("missing-" + name), cp932::fromUtf8("○")});
-    }
-
-    // Starts the way the program does: a welcome line, then the rotation takes over.
-    void startWithWelcome() {
-        stores.Memo3.append("http://home/");
-        sign.ShowStrings().push_back("welcome");
-        sign.StartShow();
-    }
-
-    void tick() {
-        if (hasPending) {
-            shown.push_back({pending, sign.LightColor()});
-            hasPending = false;
-        }
-        sign.TimerTick();
-    }
-
-    // Ticks until `count` lines have entered the sign (and been drawn once).
-    void runLines(std::size_t count) {
-        for (int i = 0; i < 200000 && shown.size() < count; ++i)
-            tick();
-        ASSERT_GE(shown.size(), count);
-    }
-
-    // Ticks until the line that entered last has been drawn for a few columns.
-    void runColumns(int columns) {
-        for (int i = 0; i < columns; ++i)
-            tick();
-    }
-
-    std::vector<std::string> shownTexts(std::size_t from = 0) const {
-        std::vector<std::string> texts;
-        for (std::size_t i = from; i < shown.size(); ++i)
-            texts.push_back(shown[i].text);
-        return texts;
-    }
-
-    TempDir dir;
-    FeedList feeds;
-    TLightStr sign;
-    LineStores stores;
-    RotationState state;
-    SignView view{sign};
-    FeedDownloader downloader;
-    TickerColours colours;
-    Choices choices;
-    LocalHttpServer server;
-    DownloadWorker worker{downloader};
-    const bool withWorker_;
-    std::unique_ptr<FeedRotation> owned_ =
-        withWorker_ ? std::make_unique<FeedRotation>(sign, stores, state, feeds, view, worker,
-                                                     downloader, colours, choices)
-                    : std::make_unique<FeedRotation>(sign, stores, state, feeds, view, downloader,
-                                                     colours, choices);
-    FeedRotation& rotation = *owned_;
-    std::vector<ShownLine> shown;
-    std::string pending;
-    bool hasPending = false;
-};
 
 TEST_F(Rotation, VisitsOnlyShownFeedsInListOrderAndWraps) {
     addFeed("A", "○", "");
@@ -366,7 +223,7 @@ TEST_F(Rotation, JumpsLandOnTheirTargetAndTheFollowerHearsEveryStep) {
 // The same rotation with its downloads on a worker thread, as the program runs it.
 class RotationWithWorker : public Rotation {
 protected:
-    RotationWithWorker() : Rotation(true) {}
+    RotationWithWorker() { drive(workerRotation); }
 
     void addSlowFeed(const std::string& name, const std::string& items,
                      std::chrono::milliseconds delay = std::chrono::milliseconds(3000)) {
@@ -388,6 +245,11 @@ protected:
         }
         ASSERT_GE(shown.size(), count);
     }
+
+    LocalHttpServer server;
+    DownloadWorker worker{downloader};
+    FeedRotation workerRotation{sign,   stores,     state,   feeds,  view,
+                                worker, downloader, colours, choices};
 };
 
 TEST_F(RotationWithWorker, ASlowFeedKeepsTheStepsAndColoursAndNothingMovesWhileItLoads) {
@@ -396,17 +258,17 @@ TEST_F(RotationWithWorker, ASlowFeedKeepsTheStepsAndColoursAndNothingMovesWhileI
     choices.main = 1;
     startWithWelcome();
     runLines(1);
-    for (int i = 0; i < 2000 && !rotation.loading(); ++i)
+    for (int i = 0; i < 2000 && !workerRotation.loading(); ++i)
         tick();
-    ASSERT_TRUE(rotation.loading());
+    ASSERT_TRUE(workerRotation.loading());
     EXPECT_EQ(state.feedIndex, 0);
     EXPECT_FALSE(sign.ShowActive());
 
     // Every command that moves the rotation waits for the feed; no second load starts.
-    rotation.N9Click();
-    rotation.N13Click();
-    rotation.PreviousFeed();
-    rotation.showFeedNow(1);
+    workerRotation.N9Click();
+    workerRotation.N13Click();
+    workerRotation.PreviousFeed();
+    workerRotation.showFeedNow(1);
     runColumns(100);
     EXPECT_EQ(state.feedIndex, 0);
     EXPECT_EQ(state.articleIndex, 0);
@@ -472,15 +334,15 @@ TEST_F(RotationWithWorker, AfterEveryCommandTheSignRunsOrLoadsOrNoFeedIsShown) {
              entry.shown = cp932::fromUtf8(feeds.isShown(row) ? "×" : "○");
              feeds.replace(row, entry);
          }},
-        {"show now", [&] { rotation.showFeedNow(anyRow()); }},
-        {"jump to article", [&] { rotation.jumpToArticle(1 + below(3)); }},
-        {"jump to feed", [&] { rotation.jumpToFeed(anyRow()); }},
-        {"next feed", [&] { rotation.N9Click(); }},
-        {"next article", [&] { rotation.N13Click(); }},
-        {"previous feed", [&] { rotation.PreviousFeed(); }},
+        {"show now", [&] { workerRotation.showFeedNow(anyRow()); }},
+        {"jump to article", [&] { workerRotation.jumpToArticle(1 + below(3)); }},
+        {"jump to feed", [&] { workerRotation.jumpToFeed(anyRow()); }},
+        {"next feed", [&] { workerRotation.N9Click(); }},
+        {"next article", [&] { workerRotation.N13Click(); }},
+        {"previous feed", [&] { workerRotation.PreviousFeed(); }},
         {"reader load",
          [&] {
-             rotation.LoadFeedText(uris[std::size_t(below(3))],
+             workerRotation.LoadFeedText(uris[std::size_t(below(3))],
                                          [this] { stores.Memo1.clear(); });
          }},
     };
@@ -496,12 +358,12 @@ TEST_F(RotationWithWorker, AfterEveryCommandTheSignRunsOrLoadsOrNoFeedIsShown) {
                 tick();
             QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
         } while (!settled.hasExpired());
-        ASSERT_TRUE(sign.ShowActive() || rotation.loading() || !anyShown())
+        ASSERT_TRUE(sign.ShowActive() || workerRotation.loading() || !anyShown())
             << "step " << step << ", after " << name;
     }
     // Whatever was loading arrives, and the sign runs.
     QDeadlineTimer deadline(10'000);
-    while (rotation.loading() && !deadline.hasExpired())
+    while (workerRotation.loading() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QCoreApplication::processEvents();
     EXPECT_TRUE(sign.ShowActive() || !anyShown());
@@ -517,9 +379,8 @@ TEST(DownloadWorker, EndingDuringATransferAbortsItAtOnceAndDropsTheResult) {
     std::chrono::steady_clock::time_point ending;
     {
         DownloadWorker worker(downloader);
-        ASSERT_TRUE(
-            worker.fetch(server.url("/silent"), [&](bool, std::string, std::string) { answered = true; }));
-        EXPECT_FALSE(worker.fetch(server.url("/silent"), [](bool, std::string, std::string) {}));
+        ASSERT_TRUE(worker.fetch(server.url("/silent"), [&](FeedAnswer) { answered = true; }));
+        EXPECT_FALSE(worker.fetch(server.url("/silent"), [](FeedAnswer) {}));
         for (int i = 0; i < 200 && server.requests().empty(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         QCoreApplication::processEvents();

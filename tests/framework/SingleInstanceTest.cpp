@@ -69,8 +69,9 @@ TEST(SingleInstance, WithoutARuntimeDirectoryAnotherUsersDirectoryIsRefused) {
     ASSERT_EQ(rmdir(own.c_str()), 0);
     ASSERT_EQ(mkdir(own.c_str(), 0777), 0);
     ASSERT_EQ(chmod(own.c_str(), 0777), 0);
-    if (getuid() == 0)
+    if (getuid() == 0) {
         ASSERT_EQ(chown(own.c_str(), 65534, 65534), 0);
+    }
     const std::string path = SingleInstance::lockPath();
     EXPECT_EQ(path.rfind(cache.path() + "/", 0), 0u) << path;
     SingleInstance held;

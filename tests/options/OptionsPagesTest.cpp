@@ -1,6 +1,7 @@
 #include "LightStr/TLightStr.h"
 #include "SpeedButtonEX/TSpeedButtonEX.h"
 #include "app/SettingKeys.h"
+#include "feed/HeadlineMarks.h"
 #include "framework/IniFile.h"
 #include "options/FontColourDialog.h"
 #include "options/ShortcutPage.h"
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -234,7 +236,7 @@ TEST_F(OptionsPages, AnUnwritableDataFileIsReportedWithoutConfirmation) {
 
 TEST_F(OptionsPages, EveryPageAndControlCanBeFoundByName) {
     start();
-    for (int index = 0; index < 7; ++index) {
+    for (int index = 0; index < program->options.categories()->count(); ++index) {
         QWidget* page = program->options.page(index);
         EXPECT_EQ(page->accessibleName(), program->options.categories()->item(index)->text());
         // A control without a name of its own would be announced by its group's title.
@@ -329,6 +331,41 @@ TEST_F(OptionsPages, AnUnreadablePluginColourLeavesTheRestOfTheStartAlone) {
     named<TSpeedButtonEX>("記事色").click();
     ASSERT_TRUE(chooser.answered());
     EXPECT_EQ(IniFile(dir.file("glowtape/PlugIn.ini")).value("option", "OP2"), "clYellow");
+}
+
+TEST_F(OptionsPages, FilterWordsApplyAtOnceAndComeBackAfterARestart) {
+    start();
+    option<QPlainTextEdit>("Mute").setPlainText(QStringLiteral("広告\n\n ＰＲ \nd,e"));
+    option<QPlainTextEdit>("Mark").setPlainText(QStringLiteral("linux"));
+    EXPECT_TRUE(ticker().headlineMarks().muted({"[pr] x", " ", " "}));
+    NextDialog<QColorDialog> chooser([](QColorDialog& dialog) {
+        dialog.setCurrentColor(QColor(0x56, 0x34, 0x12));
+        dialog.accept();
+    });
+    named<TSpeedButtonEX>("目立たせる色").click();
+    ASSERT_TRUE(chooser.answered());
+    EXPECT_EQ(ticker().colours().mark, 0x00123456u);
+    EXPECT_EQ(saved("filter", "Mute"), cp932::fromUtf8("広告,ＰＲ,d e"));
+    EXPECT_EQ(saved("filter", "Mark"), "linux");
+    EXPECT_EQ(saved("color", "mark"), "$00123456");
+
+    start();
+    EXPECT_EQ(option<QPlainTextEdit>("Mute").toPlainText(), QStringLiteral("広告\nＰＲ\nd e"));
+    EXPECT_TRUE(ticker().headlineMarks().filter().marks({"Linux!", " ", " "}));
+    EXPECT_EQ(ticker().colours().mark, 0x00123456u);
+}
+
+TEST_F(OptionsPages, ShownHeadlinesAreRememberedAcrossARestart) {
+    start();
+    option<QCheckBox>("NewMark").setChecked(true);
+    EXPECT_TRUE(ticker().headlineMarks().newMark());
+    ticker().headlineMarks().shown({"t", "http://x/1", " "}, "");
+    EXPECT_EQ(saved("option", "NewMark"), "true");
+    EXPECT_EQ(dir.read("seen.txt"), "http://x/1\r\n");
+
+    start();
+    EXPECT_TRUE(option<QCheckBox>("NewMark").isChecked());
+    EXPECT_TRUE(ticker().headlineMarks().seen().contains("http://x/1"));
 }
 
 } // namespace

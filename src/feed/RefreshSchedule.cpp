@@ -1,0 +1,91 @@
+#include "feed/RefreshSchedule.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace {
+
+using std::chrono::seconds;
+
+// The RSS channel's <ttl>, in minutes.
+std::optional<seconds> ttlOf(std::string_view body) {
+    constexpr std::string_view tag = "<ttl>";
+    const auto at =
+        std::search(body.begin(), body.end(), tag.begin(), tag.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == b;
+        });
+    if (at == body.end())
+        return std::nullopt;
+    long long minutes = 0;
+    bool any = false;
+    for (auto it = at + static_cast<std::ptrdiff_t>(tag.size());
+         it != body.end() && std::isdigit(static_cast<unsigned char>(*it)) && minutes < 1'000'000;
+         ++it) {
+        minutes = minutes * 10 + (*it - '0');
+        any = true;
+    }
+    if (!any)
+        return std::nullopt;
+    return std::chrono::duration_cast<seconds>(std::chrono::minutes(minutes));
+}
+
+} // namespace
+
+void RefreshSchedule::setIntervalMinutes(int minutes) {
+    intervalMinutes_ = std::max(0, minutes);
+}
+
+seconds RefreshSchedule::interval() const {
+    return std::chrono::minutes(intervalMinutes_);
+}
+
+bool RefreshSchedule::due(const std::string& uri) const {
+    const auto found = plans_.find(uri);
+    if (found == plans_.end())
+        return true;
+    const Plan& plan = found->second;
+    if (plan.failures > 0)
+        return now_() >= plan.retryAt;
+    if (intervalMinutes_ == 0)
+        return true; // the user asked for every visit
+    return now_() >= plan.answeredAt + std::max(interval(), plan.feedOwnInterval);
+}
+
+bool RefreshSchedule::waitingAfterFailure(const std::string& uri) const {
+    const auto found = plans_.find(uri);
+    return found != plans_.end() && found->second.failures > 0 && now_() < found->second.retryAt;
+}
+
+void RefreshSchedule::answered(const std::string& uri, const FeedAnswer& answer) {
+    Plan& plan = plans_[uri];
+    plan.answeredAt = now_();
+    if (answer.downloaded) {
+        plan.failures = 0;
+        const seconds own =
+            std::max(ttlOf(answer.body).value_or(seconds(0)), answer.maxAge.value_or(seconds(0)));
+        plan.feedOwnInterval = std::min<seconds>(own, longestServerWait);
+        return;
+    }
+    ++plan.failures;
+    seconds wait = backOff(plan.failures);
+    if (answer.throttled() && answer.retryAfter)
+        wait = std::max<seconds>(wait, std::min<seconds>(*answer.retryAfter, longestServerWait));
+    plan.retryAt = plan.answeredAt + wait;
+}
+
+void RefreshSchedule::expire(const std::string& uri) {
+    const auto found = plans_.find(uri);
+    if (found == plans_.end())
+        return;
+    // The failures in a row still count for the wait after the next one.
+    found->second.answeredAt = Clock::time_point::min();
+    found->second.retryAt = Clock::time_point::min();
+}
+
+seconds RefreshSchedule::backOff(int failures) const {
+    seconds wait = std::max<seconds>(interval(), std::chrono::minutes(1));
+    for (int i = 1; i < failures && wait < longestBackOff; ++i)
+        wait *= 2;
+    return std::min<seconds>(wait, longestBackOff);
+}

@@ -1,0 +1,121 @@
+#include "options/FilterPage.h"
+
+#include "app/GlowtapeSettings.h"
+#include "app/SettingKeys.h"
+#include "app/SettingsReader.h"
+#include "feed/HeadlineMarks.h"
+#include "feed/TickerColours.h"
+#include "framework/Cp932.h"
+#include "options/ColourSwatch.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+FilterPage::FilterPage(const QString& title, HeadlineMarks& marks, TickerColours& colours)
+    : QGroupBox(title), marks_(marks), colours_(colours) {
+    auto* layout = new QVBoxLayout(this);
+    auto* lists = new QHBoxLayout;
+    Mute = addWordList(QStringLiteral("表示しない語（一行に一語）"), "Mute", this);
+    Mark = addWordList(QStringLiteral("目立たせる語（一行に一語）"), "Mark", this);
+    lists->addWidget(Mute->parentWidget());
+    lists->addWidget(Mark->parentWidget());
+    layout->addLayout(lists, 1);
+
+    auto* markRow = new QHBoxLayout;
+    MarkC = addColour(markRow, QStringLiteral("目立たせる色"), "MarkC", colours_.mark);
+    markRow->addStretch();
+    layout->addLayout(markRow);
+
+    auto* newRow = new QHBoxLayout;
+    NewMark = new QCheckBox(QStringLiteral("新着の見出しを色で表示"), this);
+    NewMark->setObjectName(QStringLiteral("NewMark"));
+    NewMark->setAccessibleName(NewMark->text());
+    connect(NewMark, &QCheckBox::toggled, this, [this](bool on) { marks_.setNewMark(on); });
+    newRow->addWidget(NewMark);
+    NewC = addColour(newRow, QStringLiteral("新着の色"), "NewC", colours_.newHeadline);
+    newRow->addStretch();
+    layout->addLayout(newRow);
+
+    Notify =
+        new QCheckBox(QStringLiteral("目立たせる語を含む新着の見出しをデスクトップに通知"), this);
+    Notify->setObjectName(QStringLiteral("Notify"));
+    Notify->setAccessibleName(Notify->text());
+    connect(Notify, &QCheckBox::toggled, this, [this](bool on) { marks_.setNotify(on); });
+    layout->addWidget(Notify);
+}
+
+ColourSwatch* FilterPage::addColour(QBoxLayout* row, const QString& caption, const char* name,
+                                    std::uint32_t& colour) {
+    auto* swatch = new ColourSwatch(caption, this);
+    swatch->setObjectName(QString::fromLatin1(name));
+    swatch->setColour(colour);
+    row->addWidget(swatch);
+    row->addWidget(new QLabel(caption, this));
+    connect(swatch, &ColourSwatch::clicked, this, [swatch, &colour] {
+        if (const auto chosen = swatch->choose()) {
+            colour = *chosen;
+            swatch->setColour(*chosen);
+        }
+    });
+    return swatch;
+}
+
+QPlainTextEdit* FilterPage::addWordList(const QString& caption, const char* name, QWidget* parent) {
+    auto* group = new QGroupBox(caption, parent);
+    auto* edit = new QPlainTextEdit(group);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setAccessibleName(caption);
+    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* column = new QVBoxLayout(group);
+    column->addWidget(edit);
+    connect(edit, &QPlainTextEdit::textChanged, this, &FilterPage::applyWords);
+    return edit;
+}
+
+void FilterPage::applyWords() {
+    marks_.filter().setMuteWords(joinedWords(Mute->toPlainText()));
+    marks_.filter().setMarkWords(joinedWords(Mark->toPlainText()));
+}
+
+std::string FilterPage::joinedWords(const QString& lines) {
+    QStringList words;
+    for (const QString& line : lines.split(QLatin1Char('\n'))) {
+        // A comma would split the word in the settings file.
+        const QString word = QString(line).replace(QLatin1Char(','), QLatin1Char(' ')).trimmed();
+        if (!word.isEmpty())
+            words.push_back(word);
+    }
+    return cp932::fromQString(words.join(QLatin1Char(',')));
+}
+
+QString FilterPage::wordLines(const std::string& joined) {
+    QStringList lines;
+    for (const QString& word : cp932::toQString(joined).split(QLatin1Char(',')))
+        if (!word.trimmed().isEmpty())
+            lines.push_back(word.trimmed());
+    return lines.join(QLatin1Char('\n'));
+}
+
+void FilterPage::load(const SettingsReader& reader) {
+    using namespace settings;
+    Mute->setPlainText(wordLines(reader.text(filter::Mute)));
+    Mark->setPlainText(wordLines(reader.text(filter::Mark)));
+    colours_.mark = reader.colourOrDefault(color::mark);
+    MarkC->setColour(colours_.mark);
+    colours_.newHeadline = reader.colourOrDefault(color::newHeadline);
+    NewC->setColour(colours_.newHeadline);
+    NewMark->setChecked(reader.is(option::NewMark, flag::True));
+    Notify->setChecked(reader.is(option::Notify, flag::True));
+}
+
+void FilterPage::collectSettings(GlowtapeSettings& settings) const {
+    settings.muteWords = marks_.filter().muteWords();
+    settings.markWords = marks_.filter().markWords();
+    settings.markColour = colours_.mark;
+    settings.newColour = colours_.newHeadline;
+    settings.newMark = NewMark->isChecked();
+    settings.notify = Notify->isChecked();
+}

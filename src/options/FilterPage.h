@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QGroupBox>
+#include <cstdint>
+
+class ColourSwatch;
+class QBoxLayout;
+class QCheckBox;
+class HeadlineMarks;
+class QPlainTextEdit;
+class SettingsReader;
+struct GlowtapeSettings;
+struct TickerColours;
+
+// Page "フィルタ": the words that mute an article and those that mark it, one word a line,
+// the colour of a marked title line, whether and in what colour a new headline is lit, and
+// whether a new marked headline raises a desktop notification.
+// Every edit applies at once.
+class FilterPage : public QGroupBox {
+    Q_OBJECT
+public:
+    FilterPage(const QString& title, HeadlineMarks& marks, TickerColours& colours);
+
+    void load(const SettingsReader& reader);
+    void collectSettings(GlowtapeSettings& settings) const;
+
+    QPlainTextEdit* muteWords() const { return Mute; }
+    QPlainTextEdit* markWords() const { return Mark; }
+
+    // Words as the settings keep them: one a line here, separated by "," there (code page 932).
+    static std::string joinedWords(const QString& lines);
+    static QString wordLines(const std::string& joined);
+
+private:
+    QPlainTextEdit* addWordList(const QString& caption, const char* name, QWidget* parent);
+    void applyWords();
+    // A swatch of one of the ticker's colours, with its caption, at the end of `row`.
+    ColourSwatch* addColour(QBoxLayout* row, const QString& caption, const char* name,
+                            std::uint32_t& colour);
+
+    HeadlineMarks& marks_;
+    TickerColours& colours_;
+    QPlainTextEdit* Mute = nullptr;
+    QPlainTextEdit* Mark = nullptr;
+    ColourSwatch* MarkC = nullptr;
+    QCheckBox* NewMark = nullptr;
+    ColourSwatch* NewC = nullptr;
+    QCheckBox* Notify = nullptr;
+};
