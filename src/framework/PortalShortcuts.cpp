@@ -1,5 +1,7 @@
 #include "framework/PortalShortcuts.h"
 
+#include "framework/SessionBus.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -189,13 +191,13 @@ PortalShortcuts::open(std::function<void(const QString& id)> activated,
                       std::function<void()> failed) {
     if (!waylandSession())
         return nullptr;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    const std::optional<QDBusConnection> bus = sessionBus();
+    if (!bus)
         return nullptr;
     QDBusMessage introspect = QDBusMessage::createMethodCall(
         kService, kPath, QStringLiteral("org.freedesktop.DBus.Introspectable"),
         QStringLiteral("Introspect"));
-    const QDBusMessage reply = bus.call(introspect, QDBus::Block, kIntrospectTimeout);
+    const QDBusMessage reply = bus->call(introspect, QDBus::Block, kIntrospectTimeout);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return nullptr;
     const QString description = reply.arguments().constFirst().toString();
@@ -207,7 +209,7 @@ PortalShortcuts::open(std::function<void(const QString& id)> activated,
     qDBusRegisterMetaType<ShortcutEntry>();
     qDBusRegisterMetaType<QList<ShortcutEntry>>();
     return std::unique_ptr<PortalShortcuts>(new PortalShortcuts(std::make_unique<PortalSession>(
-        bus, names(kRegistryInterface), std::move(activated), std::move(failed))));
+        *bus, names(kRegistryInterface), std::move(activated), std::move(failed))));
 }
 
 PortalShortcuts::PortalShortcuts(std::unique_ptr<PortalSession> session)

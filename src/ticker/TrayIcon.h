@@ -10,8 +10,9 @@ class QSystemTrayIcon;
 
 // The ticker's icon in the notification area: the program's icon, a tip that names the
 // feed on the sign, the ticker's context menu on a right click (only while the ticker's
-// own right click would open it) and the current link on a double click. Where there is no
-// notification area the program runs without it.
+// own right click would open it) and the current link on a double click, or on the one
+// click of a StatusNotifier host. Where there is no notification area the program runs
+// without it.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -31,4 +32,5 @@ private:
     std::function<bool()> menuAllowed_;
     std::function<void()> doubleClicked_;
     std::unique_ptr<QSystemTrayIcon> icon_;
+    bool statusNotifier_ = false;
 };
