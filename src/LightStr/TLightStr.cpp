@@ -118,13 +118,13 @@ void TLightStr::presentMoved(int delta) {
     const QRect moving = uncovered(picture);
     const int length = engine_->direction() ? picture.height() : picture.width();
     // A move of a fraction of a logical pixel cannot be asked of the window system.
-    const qreal scale = engine_->scale();
-    const bool whole = scale == 1.0 || (scale == std::floor(scale) && delta % int(scale) == 0);
-    if (moving.isEmpty() || !whole || std::abs(delta) >= length * scale) {
+    const qreal logical = delta / engine_->scale();
+    const bool whole = std::abs(logical - std::round(logical)) < 1e-9;
+    if (moving.isEmpty() || !whole || std::abs(logical) >= length) {
         update();
         return;
     }
-    delta = int(delta / scale);
+    delta = int(std::lround(logical));
     if (engine_->direction())
         scroll(0, delta, moving);
     else
