@@ -3,7 +3,8 @@
 Owns org.freedesktop.portal.Desktop and answers as the portal documents it: each call returns
 a request object's path, and the result follows as that object's Response signal. Every call
 is appended to the log file (argument 1) as one JSON line. SIGUSR1 emits Activated for the
-shortcut id written in the file named by argument 2, in the last session created."""
+shortcut id written in the file named by argument 2, in the last session created. With a third
+argument "refuse" every session is refused, as when the user cancels the desktop's dialog."""
 
 import json
 import signal
@@ -43,6 +44,7 @@ INTERFACES = Gio.DBusNodeInfo.new_for_xml("""
 </node>""").interfaces
 
 log_path, activation_path = sys.argv[1], sys.argv[2]
+refuse = sys.argv[3:] == ["refuse"]
 sessions = []
 
 
@@ -55,10 +57,10 @@ def object_path(kind, sender, token):
     return "%s/%s/%s/%s" % (PATH, kind, sender[1:].replace(".", "_"), token)
 
 
-def respond(connection, sender, request, results):
+def respond(connection, sender, request, results, response=0):
     def emit():
         connection.emit_signal(sender, request, "org.freedesktop.portal.Request", "Response",
-                               GLib.Variant("(ua{sv})", (0, results)))
+                               GLib.Variant("(ua{sv})", (response, results)))
         return False
     GLib.idle_add(emit)
 
@@ -75,7 +77,10 @@ def method_call(connection, sender, path, interface, method, parameters, invocat
         sessions.append((connection, sender, session))
         log({"call": method})
         invocation.return_value(GLib.Variant("(o)", (request,)))
-        respond(connection, sender, request, {"session_handle": GLib.Variant("s", session)})
+        if refuse:
+            respond(connection, sender, request, {}, 1)
+        else:
+            respond(connection, sender, request, {"session_handle": GLib.Variant("s", session)})
     elif method == "BindShortcuts":
         session, shortcuts, _, options = arguments
         log({"call": method, "session": session, "shortcuts": shortcuts})

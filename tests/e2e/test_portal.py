@@ -10,7 +10,9 @@ from test_desktop import feed
 
 
 class PortalTest(DesktopTestCase):
-    def test_the_keys_are_bound_through_the_portal_and_its_presses_act(self):
+    def start(self, *portal_options):
+        """Two feeds, Control + F5 for the next one, a Wayland session with the portal stand-in,
+        and the program showing the first feed."""
         server = FeedServer({"/a.xml": feed("First"), "/b.xml": feed("Second")})
         self.addCleanup(server.close)
         self.write_settings_file("news.csv", b"".join(
@@ -18,18 +20,22 @@ class PortalTest(DesktopTestCase):
         self.write_settings_file("data.ini", b"[HotKey]\r\nnext=19\r\nback=0\r\n")  # ctrl + F5
         self.start_session_bus()
         self.env["XDG_SESSION_TYPE"] = "wayland"
-        log = os.path.join(self.root, "portal.log")
-        pressed = os.path.join(self.root, "pressed")
-        portal = self.start_stand_in("portal_stand_in.py", log, pressed)
-
+        self.log = os.path.join(self.root, "portal.log")
+        self.pressed = os.path.join(self.root, "pressed")
+        portal = self.start_stand_in("portal_stand_in.py", self.log, self.pressed, *portal_options)
         self.start_program()
         self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【A："), timeout=20))
+        return portal
 
-        def calls():
-            if not os.path.exists(log):
-                return []
-            with open(log) as source:
-                return [json.loads(line) for line in source]
+    def calls(self):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log) as source:
+            return [json.loads(line) for line in source]
+
+    def test_the_keys_are_bound_through_the_portal_and_its_presses_act(self):
+        portal = self.start()
+        calls = self.calls
         self.assertTrue(wait_until(lambda: len(calls()) >= 3), calls())
         register, create, bind = calls()[:3]
         self.assertEqual(register, {"call": "Register", "app_id": "glowtape"})
@@ -42,7 +48,21 @@ class PortalTest(DesktopTestCase):
         for value in shortcuts.values():
             self.assertRegex(value["description"], "[ぁ-んァ-ン一-龥]")  # Japanese
 
-        with open(pressed, "w") as out:
+        with open(self.pressed, "w") as out:
             out.write("next")
         portal.send_signal(signal.SIGUSR1)
         self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【B："), timeout=20))
+
+    def test_a_refused_session_leaves_the_keys_to_x(self):
+        self.start("refuse")
+        self.assertTrue(wait_until(lambda: [call["call"] for call in self.calls()] == ["Register", "CreateSession"]),
+                        self.calls())
+        # The program grabs the keys on X instead (once the refusal has come); this desktop
+        # passes them on.
+        moved = None
+        for _ in range(5):
+            self.x("xdotool", "key", "ctrl+F5")
+            moved = self.wait_for_window(lambda name: name.startswith("Glowtape 【B："), timeout=3)
+            if moved:
+                break
+        self.assertIsNotNone(moved, self.window_names())
