@@ -187,5 +187,18 @@ class DesktopTestCase(unittest.TestCase):
     def close_window(self, name):
         subprocess.run(["wmctrl", "-c", name], env=self.env, check=False)
 
+    def client_geometry(self, window):
+        info = dict(line.strip().split(": ", 1) for line in self.x("xwininfo", "-id", window).splitlines()
+                    if ": " in line)
+        return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
+                int(info["Width"]), int(info["Height"]))
+
+    def toggle_border_from_menu(self, window):
+        x, y, width, height = self.client_geometry(window)
+        self.x("xdotool", "mousemove", str(x + width // 2), str(y + height // 3), "click", "3")
+        subprocess.run(["sleep", "0.5"])
+        # "表示" is the fifth item; its first item is "ボーダーを表示".
+        self.x("xdotool", "key", "--delay", "80", "Down", "Down", "Down", "Down", "Down", "Right", "Return")
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=False)

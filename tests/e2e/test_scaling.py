@@ -45,9 +45,7 @@ class ScalingTest(DesktopTestCase):
         self.assertTrue(window)
         window = window.split()[0]
         subprocess.run(["sleep", "1"])
-        info = dict(line.strip().split(": ", 1) for line in self.x("xwininfo", "-id", window).splitlines()
-                    if ": " in line)
-        width, height = int(info["Width"]), int(info["Height"])
+        width, height = self.client_geometry(window)[2:]
         path = os.path.join(self.root, "sign.rgb")
         subprocess.run(["import", "-window", window, "-depth", "8", "rgb:" + path], env=self.env, check=True)
         with open(path, "rb") as source:

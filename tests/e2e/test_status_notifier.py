@@ -37,6 +37,12 @@ class StatusNotifierTest(DesktopTestCase):
             return self.bus("--dest", item, "--object-path", path, "--method",
                             "org.freedesktop.DBus.Properties.Get", "org.kde.StatusNotifierItem", name)
 
+        def menu_layout():
+            menu = item_property("Menu").strip("(<>,)").replace("objectpath ", "").strip("'")
+            self.assertTrue(menu.startswith("/"), item_property("Menu"))
+            return self.bus("--dest", item, "--object-path", menu, "--method",
+                            "com.canonical.dbusmenu.GetLayout", "--", "0", "-1", "[]")
+
         # The tip names the composed feed.
         self.assertTrue(wait_until(lambda: "Glowtape 【A】" in item_property("ToolTip")), item_property("ToolTip"))
 
@@ -47,10 +53,7 @@ class StatusNotifierTest(DesktopTestCase):
             self.assertEqual(source.read(), "http://127.0.0.1/\n")
 
         # The exported menu is the ticker's.
-        menu = item_property("Menu").strip("(<>,)").replace("objectpath ", "").strip("'")
-        self.assertTrue(menu.startswith("/"), item_property("Menu"))
-        layout = self.bus("--dest", item, "--object-path", menu, "--method", "com.canonical.dbusmenu.GetLayout",
-                          "--", "0", "-1", "[]")
+        layout = menu_layout()
         for caption in ("URIへジャンプ", "オプション", "終了"):
             self.assertIn(caption, layout)
         # with the items' states: the border is on.
@@ -63,3 +66,13 @@ class StatusNotifierTest(DesktopTestCase):
         self.assertTrue(wait_until(lambda: set(self.x("xdotool", "search", "--onlyvisible", "--pid",
                                                       str(program.pid)).split()) - before, timeout=5),
                         "no menu")
+
+        # A border change shows the icon anew: the new item carries the menu with the new state.
+        self.x("xdotool", "key", "Escape")
+        self.toggle_border_from_menu(self.x("xdotool", "search", "--name", "^Glowtape ").split()[0])
+        self.assertTrue(wait_until(lambda: len(open(log).readlines()) >= 2), "the icon was not shown again")
+        with open(log) as source:
+            item, named = source.readlines()[-1].split()
+        path = named if named.startswith("/") else "/StatusNotifierItem"
+        self.assertTrue(wait_until(lambda: "'label': <'ボーダーを表示'>, 'toggle-state': <0>" in menu_layout()),
+                        menu_layout())
