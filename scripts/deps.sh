@@ -12,7 +12,7 @@ packages=(
     python3 clang-format
     qt6-webengine-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
     at-spi2-core dbus-x11 python3-pyatspi
-    dbus-daemon dbus-bin dunst
+    dbus-daemon dbus-bin dunst python3-gi gir1.2-glib-2.0
     desktop-file-utils appstream librsvg2-bin dpkg-dev man-db
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )

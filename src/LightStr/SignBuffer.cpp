@@ -100,3 +100,38 @@ void SignBuffer::drawIdleDot(int bit, bool vertical, int column, int row, QRgb d
         }
     }
 }
+
+void SignBuffer::drawGridColumn(const DotGrid& grid, bool vertical, int rows, int entry,
+                                const QRgb* dots, QRgb back) {
+    const int pitch = grid.pitch();
+    for (int row = 0; row < rows; ++row) {
+        if (vertical)
+            drawGridCell(grid, (rows - 1 - row) * pitch, entry, dots[row], &back);
+        else
+            drawGridCell(grid, entry, row * pitch, dots[row], &back);
+    }
+}
+
+void SignBuffer::drawGridIdleDot(const DotGrid& grid, bool vertical, int column, int across,
+                                 QRgb dark) {
+    const int along = column * grid.pitch();
+    const int side = across * grid.pitch();
+    if (vertical)
+        drawGridCell(grid, side, along, dark, nullptr);
+    else
+        drawGridCell(grid, along, side, dark, nullptr);
+}
+
+void SignBuffer::drawGridCell(const DotGrid& grid, int left, int top, QRgb dot, const QRgb* back) {
+    QRgb* bits = pixels();
+    const qsizetype line = stride();
+    const int pitch = grid.pitch();
+    for (int y = 0; y < pitch; ++y) {
+        for (int x = 0; x < pitch; ++x) {
+            if (grid.isDot(x, y))
+                put(bits, line, left + x, top + y, dot);
+            else if (back)
+                put(bits, line, left + x, top + y, *back);
+        }
+    }
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LightStr/DotGrid.h"
+
 #include <QImage>
 #include <QSize>
 #include <vector>
@@ -37,7 +39,18 @@ public:
     // The unlit dot of the idle grid at grid column `column`, dot row `row`.
     void drawIdleDot(int bit, bool vertical, int column, int row, QRgb dark);
 
+    // The same at a scaled grid (DotGrid::unscaled false): whole cells of `grid.pitch()` device
+    // pixels, dot row 0 at the top (horizontal) or in the rightmost of `rows` cells across
+    // (vertical); each cell's gap takes `back`.
+    void drawGridColumn(const DotGrid& grid, bool vertical, int rows, int entry, const QRgb* dots,
+                        QRgb back);
+    // The unlit dot of the scaled grid in the cell `column` cells along and `across` cells
+    // across; its gap keeps what the buffer holds.
+    void drawGridIdleDot(const DotGrid& grid, bool vertical, int column, int across, QRgb dark);
+
 private:
+    // The cell whose top-left device pixel is (left, top); the gap in `*back` when given.
+    void drawGridCell(const DotGrid& grid, int left, int top, QRgb dot, const QRgb* back);
     void put(QRgb* bits, qsizetype stride, int x, int y, QRgb colour) {
         if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height())
             bits[y * stride + x] = colour;

@@ -29,7 +29,13 @@ void SignEngine::setBit(int bit) {
     if (bit < DotCell::kMinBit || bit > DotCell::kMaxBit || !fitsExtent(bit, fontH_, space_))
         return;
     bit_ = bit;
+    grid_ = DotGrid(bit_, grid_.scale());
     recomputeAcross();
+    // At another pitch the scaled picture's cells no longer line up along the scroll axis.
+    if (!grid_.unscaled()) {
+        snapAlong();
+        paint();
+    }
 }
 
 void SignEngine::setSpace(int space) {
@@ -71,6 +77,15 @@ void SignEngine::setShowLoop(bool loop) {
     }
 }
 
+void SignEngine::setScale(qreal scale) {
+    // Beyond any screen's ratio; refused like other out-of-range values.
+    if (!(scale > 0 && scale <= 16) || scale == grid_.scale())
+        return;
+    grid_ = DotGrid(bit_, scale);
+    recomputeAcross();
+    snapAlong();
+}
+
 void SignEngine::recomputeAcross() {
     const QSize control = host_.controlSize();
     const QSize buffer = buffer_.size();
@@ -78,11 +93,34 @@ void SignEngine::recomputeAcross() {
     wholeUnpresented_ = true;
     if (!direction_) {
         host_.resizeControl(QSize(control.width(), extent()));
-        buffer_.resize(QSize(buffer.width(), host_.controlSize().height()), back);
+        buffer_.resize(QSize(buffer.width(), grid_.deviceLength(host_.controlSize().height())),
+                       back);
     } else {
         host_.resizeControl(QSize(extent(), control.height()));
-        buffer_.resize(QSize(host_.controlSize().width(), buffer.height()), back);
+        buffer_.resize(QSize(grid_.deviceLength(host_.controlSize().width()), buffer.height()),
+                       back);
     }
+}
+
+// Along the scroll axis the control snaps down to whole dots (at least one) and the picture
+// takes the new length; it then holds no picture.
+void SignEngine::snapAlong() {
+    const QSize control = host_.controlSize();
+    const int cells = std::max(1, grid_.cellsIn(length()));
+    const int snapped = grid_.logicalLength(cells);
+    host_.resizeControl(direction_ ? QSize(control.width(), snapped)
+                                   : QSize(snapped, control.height()));
+    const int along = grid_.deviceLength(length());
+    const QSize buffer = buffer_.size();
+    buffer_.resize(direction_ ? QSize(buffer.width(), along) : QSize(along, buffer.height()),
+                   syscolor::toQRgb(back_));
+    bufferValid_ = false;
+    wholeUnpresented_ = true;
+}
+
+int SignEngine::pictureLength() const {
+    const QSize buffer = buffer_.size();
+    return grid_.logicalOf(direction_ ? buffer.height() : buffer.width());
 }
 
 int SignEngine::length() const {
@@ -137,7 +175,7 @@ void SignEngine::loadNextLine() {
 }
 
 void SignEngine::beginRunOut() {
-    raster_.makeBlank(length() / bit_ + 1);
+    raster_.makeBlank(grid_.cellsIn(length()) + 1);
     lineWidth_ = raster_.width();
     showIndex_ = -1;
     cursor_ = -1;
@@ -197,8 +235,9 @@ bool SignEngine::step() {
 void SignEngine::drawEnteringColumn() {
     const QSize size = buffer_.size();
     const int along = direction_ ? size.height() : size.width();
-    entry_ = reverse_ ? along - bit_ : 0;
-    const int delta = reverse_ ? -bit_ : bit_;
+    const int pitch = grid_.pitch();
+    entry_ = reverse_ ? along - pitch : 0;
+    const int delta = reverse_ ? -pitch : pitch;
     buffer_.shift(direction_, delta);
     unpresentedShift_ += delta;
 
@@ -209,41 +248,22 @@ void SignEngine::drawEnteringColumn() {
     columnColours_.resize(std::size_t(rowCount));
     for (int row = 0; row < rowCount; ++row)
         columnColours_[std::size_t(row)] = raster_.isLit(cursor_, row) ? light : unlit;
-    buffer_.drawColumn(bit_, direction_, extent(), 0, rowCount, entry_, columnColours_.data(),
-                       back);
+    if (grid_.unscaled())
+        buffer_.drawColumn(bit_, direction_, extent(), 0, rowCount, entry_, columnColours_.data(),
+                           back);
+    else
+        buffer_.drawGridColumn(grid_, direction_, rowCount, entry_, columnColours_.data(), back);
 }
 
 void SignEngine::paint() {
-    const QRgb back = syscolor::toQRgb(back_);
-    QSize control = host_.controlSize();
-    QSize buffer = buffer_.size();
-    // Along the scroll axis the control snaps down to whole dots (at least one); across it
-    // is exactly the rows' extent.
-    const auto snapped = [this](int size) {
-        const int whole = bit_ * (size / bit_);
-        return whole > 0 ? whole : bit_;
-    };
-    if (!direction_) {
-        if (buffer.width() != control.width()) {
-            host_.resizeControl(QSize(snapped(control.width()), control.height()));
-            control = host_.controlSize();
-            buffer_.resize(QSize(control.width(), buffer.height()), back);
-            bufferValid_ = false;
-            wholeUnpresented_ = true;
-        }
-        if (control.height() != extent())
-            host_.resizeControl(QSize(control.width(), extent()));
-    } else {
-        if (buffer.height() != control.height()) {
-            host_.resizeControl(QSize(control.width(), snapped(control.height())));
-            control = host_.controlSize();
-            buffer_.resize(QSize(buffer.width(), control.height()), back);
-            bufferValid_ = false;
-            wholeUnpresented_ = true;
-        }
-        if (control.width() != extent())
-            host_.resizeControl(QSize(extent(), control.height()));
-    }
+    if (pictureLength() != length())
+        snapAlong();
+    // Across the scroll axis the control is exactly the rows' extent.
+    const QSize control = host_.controlSize();
+    if (!direction_ && control.height() != extent())
+        host_.resizeControl(QSize(control.width(), extent()));
+    if (direction_ && control.width() != extent())
+        host_.resizeControl(QSize(extent(), control.height()));
     if (bufferValid_)
         presentWhole();
     else
@@ -266,13 +286,17 @@ void SignEngine::drawIdleGrid() {
     buffer_.fill(syscolor::toQRgb(back_));
     const QRgb dark = syscolor::toQRgb(dark_);
     // Two columns more than fit, the last ones partly or wholly cut off by the buffer's edge.
-    const int last = length() / bit_ + 1;
+    const int last = grid_.cellsIn(length()) + 1;
     for (int column = 0; column <= last; ++column)
         drawIdleColumn(column, dark);
 }
 
 void SignEngine::drawIdleColumn(int column, QRgb dark) {
     const int rowCount = rows();
-    for (int row = 0; row < rowCount; ++row)
-        buffer_.drawIdleDot(bit_, direction_, column, row, dark);
+    for (int row = 0; row < rowCount; ++row) {
+        if (grid_.unscaled())
+            buffer_.drawIdleDot(bit_, direction_, column, row, dark);
+        else if (bit_ > 1) // an unlit dot of pitch 1 is the background
+            buffer_.drawGridIdleDot(grid_, direction_, column, row, dark);
+    }
 }

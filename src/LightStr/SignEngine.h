@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LightStr/DotGrid.h"
 #include "LightStr/SignBuffer.h"
 #include "LightStr/SignFont.h"
 #include "LightStr/SignHost.h"
@@ -62,6 +63,13 @@ public:
     bool showLoop() const { return loop_; }
     void setShowLoop(bool loop);
 
+    // Device pixels per logical pixel of the screen the sign is shown on. The picture is held
+    // in device pixels, in whole cells of DotGrid's pitch; a change redraws it as the idle
+    // grid at the new pitch (the control may change by less than a dot per edge).
+    qreal scale() const { return grid_.scale(); }
+    void setScale(qreal scale);
+    const DotGrid& grid() const { return grid_; }
+
     // The font lines are rendered in; read when each line is loaded.
     SignFont& font() { return font_; }
     const SignFont& font() const { return font_; }
@@ -82,9 +90,11 @@ public:
     }
     void timerTick();
 
-    // Dot rows across the sign, and the sign's size across the scroll axis in pixels.
+    // Dot rows across the sign, and the sign's size across the scroll axis in logical pixels.
     int rows() const { return fontH_ + 2 * space_; }
-    int extent() const { return bit_ * rows(); }
+    int extent() const { return grid_.logicalLength(rows()); }
+    // The control's length along the scroll axis that shows the picture.
+    int pictureLength() const;
 
     int cursor() const { return cursor_; }
     int lineWidth() const { return lineWidth_; }
@@ -101,6 +111,7 @@ private:
     void loadNextLine();
     void beginRunOut();
     void recomputeAcross();
+    void snapAlong();
     void drawIdleGrid();
     void drawIdleColumn(int column, QRgb dark);
     int length() const;
@@ -125,6 +136,7 @@ private:
     int fontH_ = 11;
     bool loop_ = false;
     SignFont font_;
+    DotGrid grid_{bit_, 1.0};
 
     int cursor_ = 0;
     int lineWidth_ = 0;

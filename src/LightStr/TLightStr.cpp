@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -22,6 +23,7 @@ TLightStr::TLightStr(QWidget* parent) : QWidget(parent) {
     resize(kInitialWidth, kInitialHeight);
     SignHost& host = *this;
     engine_ = std::make_unique<SignEngine>(host, kInitialWidth);
+    engine_->setScale(devicePixelRatioF());
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(kInitialInterval);
     connect(&timer_, &QTimer::timeout, this, &TLightStr::TimerTick);
@@ -50,17 +52,25 @@ void TLightStr::setFontHeight(int height) {
 
 void TLightStr::Paint() {
     painting_ = true;
+    // The dots are drawn at the screen's resolution; a screen of another ratio redraws them.
+    engine_->setScale(devicePixelRatioF());
     engine_->paint();
     painting_ = false;
-    lastPaint_ = {size(), engine_->direction(), engine_->extent()};
+    lastPaint_ = {size(), engine_->direction(), engine_->extent(), devicePixelRatioF()};
 }
 
 bool TLightStr::geometryFollowsSettings() const {
-    const QSize buffer = engine_->buffer().size();
     const int extent = engine_->extent();
+    const int picture = engine_->pictureLength();
     if (engine_->direction())
-        return buffer.height() == height() && width() == extent;
-    return buffer.width() == width() && height() == extent;
+        return picture == height() && width() == extent;
+    return picture == width() && height() == extent;
+}
+
+QRect TLightStr::pictureRect() const {
+    const DotGrid& grid = engine_->grid();
+    const QSize buffer = engine_->buffer().size();
+    return QRect(0, 0, grid.logicalOf(buffer.width()), grid.logicalOf(buffer.height()));
 }
 
 void TLightStr::paintEvent(QPaintEvent* event) {
@@ -68,21 +78,28 @@ void TLightStr::paintEvent(QPaintEvent* event) {
     engine_->pictureExposed();
     QPainter painter(this);
     const QImage& picture = engine_->buffer().image();
-    const QRect pictureRect(QPoint(0, 0), picture.size());
-    if (!pictureRect.contains(event->rect()))
+    const QRect shown = pictureRect();
+    const qreal scale = engine_->scale();
+    if (scale != 1.0 || !shown.contains(event->rect()))
         painter.fillRect(event->rect(), QColor::fromRgb(syscolor::toQRgb(engine_->backColor())));
-    // A scroll step repaints only the strip that entered.
-    for (const QRect& area : event->region()) {
-        const QRect part = area & pictureRect;
-        if (!part.isEmpty())
-            painter.drawImage(part, picture, part);
+    if (scale != 1.0) {
+        // Device pixel for device pixel; the painter clips to the region asked for.
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture.size()) / scale), picture);
+    } else {
+        // A scroll step repaints only the strip that entered.
+        for (const QRect& area : event->region()) {
+            const QRect part = area & shown;
+            if (!part.isEmpty())
+                painter.drawImage(part, picture, part);
+        }
     }
     // A size or orientation change that Paint has not seen yet: snap once the event is over,
     // not while the window system is painting.
     // Only once per change: a parent that holds the control at another size must not make
     // this loop.
-    const PaintedGeometry now{size(), engine_->direction(), engine_->extent()};
-    if (!paintQueued_ && !geometryFollowsSettings() && now != lastPaint_) {
+    const PaintedGeometry now{size(), engine_->direction(), engine_->extent(), devicePixelRatioF()};
+    const bool rescaled = devicePixelRatioF() != scale;
+    if (!paintQueued_ && (rescaled || !geometryFollowsSettings()) && now != lastPaint_) {
         paintQueued_ = true;
         QMetaObject::invokeMethod(
             this,
@@ -97,13 +114,17 @@ void TLightStr::paintEvent(QPaintEvent* event) {
 // The pixels already shown are moved where they are (on the X server, no image transfer);
 // only the entering strip is painted again.
 void TLightStr::presentMoved(int delta) {
-    const QRect picture = QRect(QPoint(0, 0), engine_->buffer().size()) & rect();
+    const QRect picture = pictureRect() & rect();
     const QRect moving = uncovered(picture);
     const int length = engine_->direction() ? picture.height() : picture.width();
-    if (moving.isEmpty() || std::abs(delta) >= length) {
+    // A move of a fraction of a logical pixel cannot be asked of the window system.
+    const qreal logical = delta / engine_->scale();
+    const bool whole = std::abs(logical - std::round(logical)) < 1e-9;
+    if (moving.isEmpty() || !whole || std::abs(logical) >= length) {
         update();
         return;
     }
+    delta = int(std::lround(logical));
     if (engine_->direction())
         scroll(0, delta, moving);
     else

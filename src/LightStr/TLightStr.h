@@ -116,6 +116,8 @@ private:
     void setTimerInterval(unsigned milliseconds) override;
     void present() override { update(); }
     void presentMoved(int delta) override;
+    // Where the picture lies in the control, in logical pixels.
+    QRect pictureRect() const;
     // The part of `area` that no sibling covers, when it is one rectangle; else empty.
     QRect uncovered(QRect area) const;
     void lineNext(int index) override;
@@ -142,6 +144,7 @@ private:
         QSize size;
         bool direction = false;
         int extent = 0;
+        qreal scale = 1.0;
         bool operator==(const PaintedGeometry&) const = default;
     };
 

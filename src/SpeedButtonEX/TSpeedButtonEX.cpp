@@ -83,7 +83,8 @@ void TSpeedButtonEX::setLayout(speedbutton::Layout layout) {
 
 QSize TSpeedButtonEX::sizeHint() const {
     const QSize caption = fontMetrics().size(Qt::TextSingleLine, text());
-    const QRect image = speedbutton::glyphSource(glyph_.size(), numGlyphs_, speedbutton::UpImage);
+    const QSize image =
+        shownSize(speedbutton::glyphSource(glyph_.size(), numGlyphs_, speedbutton::UpImage).size());
     const bool beside =
         layout_ == speedbutton::Layout::GlyphLeft || layout_ == speedbutton::Layout::GlyphRight;
     QSize content = caption;
@@ -121,13 +122,18 @@ QColor TSpeedButtonEX::frameColour(speedbutton::FrameColour which) const {
     return {};
 }
 
+// A glyph drawn for a scaled screen keeps its logical size there.
+QSize TSpeedButtonEX::shownSize(QSize pixels) const {
+    return (QSizeF(pixels) / glyph_.devicePixelRatio()).toSize();
+}
+
 // Glyph and caption; `pressed` moves both one pixel.
 void TSpeedButtonEX::paintFace(QPainter& painter, bool pressed, int imageIndex) const {
     const QRect source = speedbutton::glyphSource(glyph_.size(), numGlyphs_, imageIndex);
     const QSize caption =
         text().isEmpty() ? QSize(0, 0) : fontMetrics().size(Qt::TextSingleLine, text());
     const speedbutton::FacePositions at =
-        speedbutton::facePositions(size(), caption, source.size(), layout_, pressed);
+        speedbutton::facePositions(size(), caption, shownSize(source.size()), layout_, pressed);
     if (!source.isEmpty()) {
         QImage image = glyph_.copy(source);
         const QRgb see = glyph_.pixel(0, glyph_.height() - 1);

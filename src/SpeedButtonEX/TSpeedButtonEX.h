@@ -53,6 +53,7 @@ protected:
 
 private:
     void paintFace(QPainter& painter, bool pressed, int imageIndex) const;
+    QSize shownSize(QSize pixels) const;
     QColor frameColour(speedbutton::FrameColour which) const;
 
     bool hover_ = false;

@@ -22,33 +22,33 @@ constexpr std::uint32_t kTab = 0xff09;
 constexpr std::uint32_t kF1 = 0xffbe;
 
 constexpr std::array<HotKeyChoice, kChoiceCount> kChoices{{
-    {"なし", 0, 0},
-    {"ctrl + 無変換", 0x1D, kMuhenkan},
-    {"ctrl + スペース", 0x20, kSpace},
-    {"ctrl + Insert", 0x2D, kInsert},
-    {"ctrl + Delete", 0x2E, kDelete},
-    {"ctrl + PageUp", 0x21, kPrior},
-    {"ctrl + PageDown", 0x22, kNext},
-    {"ctrl + Home", 0x24, kHome},
-    {"ctrl + End", 0x23, kEnd},
-    {"ctrl + BackSpace", 0x08, kBackSpace},
-    {"ctrl + ↑", 0x26, kUp},
-    {"ctrl + ←", 0x25, kLeft},
-    {"ctrl + →", 0x27, kRight},
-    {"ctrl + ↓", 0x28, kDown},
-    {"ctrl + tab", 0x09, kTab},
-    {"ctrl + F1", 0x70, kF1 + 0},
-    {"ctrl + F2", 0x71, kF1 + 1},
-    {"ctrl + F3", 0x72, kF1 + 2},
-    {"ctrl + F4", 0x73, kF1 + 3},
-    {"ctrl + F5", 0x74, kF1 + 4},
-    {"ctrl + F6", 0x75, kF1 + 5},
-    {"ctrl + F7", 0x76, kF1 + 6},
-    {"ctrl + F8", 0x77, kF1 + 7},
-    {"ctrl + F9", 0x78, kF1 + 8},
-    {"ctrl + F10", 0x79, kF1 + 9},
-    {"ctrl + F11", 0x7A, kF1 + 10},
-    {"ctrl + F12", 0x7B, kF1 + 11},
+    {"なし", 0, 0, ""},
+    {"ctrl + 無変換", 0x1D, kMuhenkan, "Muhenkan"},
+    {"ctrl + スペース", 0x20, kSpace, "space"},
+    {"ctrl + Insert", 0x2D, kInsert, "Insert"},
+    {"ctrl + Delete", 0x2E, kDelete, "Delete"},
+    {"ctrl + PageUp", 0x21, kPrior, "Page_Up"},
+    {"ctrl + PageDown", 0x22, kNext, "Page_Down"},
+    {"ctrl + Home", 0x24, kHome, "Home"},
+    {"ctrl + End", 0x23, kEnd, "End"},
+    {"ctrl + BackSpace", 0x08, kBackSpace, "BackSpace"},
+    {"ctrl + ↑", 0x26, kUp, "Up"},
+    {"ctrl + ←", 0x25, kLeft, "Left"},
+    {"ctrl + →", 0x27, kRight, "Right"},
+    {"ctrl + ↓", 0x28, kDown, "Down"},
+    {"ctrl + tab", 0x09, kTab, "Tab"},
+    {"ctrl + F1", 0x70, kF1 + 0, "F1"},
+    {"ctrl + F2", 0x71, kF1 + 1, "F2"},
+    {"ctrl + F3", 0x72, kF1 + 2, "F3"},
+    {"ctrl + F4", 0x73, kF1 + 3, "F4"},
+    {"ctrl + F5", 0x74, kF1 + 4, "F5"},
+    {"ctrl + F6", 0x75, kF1 + 5, "F6"},
+    {"ctrl + F7", 0x76, kF1 + 6, "F7"},
+    {"ctrl + F8", 0x77, kF1 + 7, "F8"},
+    {"ctrl + F9", 0x78, kF1 + 8, "F9"},
+    {"ctrl + F10", 0x79, kF1 + 9, "F10"},
+    {"ctrl + F11", 0x7A, kF1 + 10, "F11"},
+    {"ctrl + F12", 0x7B, kF1 + 11, "F12"},
 }};
 
 } // namespace
@@ -62,6 +62,13 @@ std::optional<std::uint32_t> keysymFor(int choice) {
         return std::nullopt;
     }
     return kChoices[static_cast<std::size_t>(choice)].keysym;
+}
+
+std::optional<std::string> triggerFor(int choice) {
+    if (choice <= 0 || choice >= kChoiceCount) {
+        return std::nullopt;
+    }
+    return "CTRL+" + std::string(kChoices[static_cast<std::size_t>(choice)].keyName);
 }
 
 int indexOfText(std::string_view text) {

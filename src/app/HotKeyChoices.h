@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The 27 hot-key choices offered by the shortcut-key combos and registered by the ticker:
@@ -12,6 +13,8 @@ struct HotKeyChoice {
     std::string_view text;   // the combo item, UTF-8
     std::uint8_t virtualKey; // the key's Windows virtual-key code; 0 for "none"
     std::uint32_t keysym;    // the X keysym of the same key; 0 for "none"
+    std::string_view
+        keyName; // the keysym's name (xkbcommon), as desktop shortcut settings spell it
 };
 
 namespace hotkeys {
@@ -26,6 +29,10 @@ const std::array<HotKeyChoice, kChoiceCount>& choices();
 
 // The X keysym for a stored choice, or nothing for "none" and for any value outside 0 ... 26.
 std::optional<std::uint32_t> keysymFor(int choice);
+
+// The choice as a trigger of the desktop's shortcut settings ("CTRL+F5"), or nothing for
+// "none" and for any value outside 0 ... 26.
+std::optional<std::string> triggerFor(int choice);
 
 // The index of the item whose text is exactly `text` (UTF-8), or -1 when none matches.
 int indexOfText(std::string_view text);

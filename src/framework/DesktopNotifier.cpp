@@ -1,5 +1,7 @@
 #include "framework/DesktopNotifier.h"
 
+#include "framework/SessionBus.h"
+
 #include <QDBusAbstractInterface>
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
@@ -17,9 +19,8 @@ constexpr const char* kDefaultAction = "default";
 class NotificationsInterface : public QDBusAbstractInterface {
     Q_OBJECT
 public:
-    explicit NotificationsInterface(QObject* parent)
-        : QDBusAbstractInterface(kService, kPath, kService, QDBusConnection::sessionBus(), parent) {
-    }
+    NotificationsInterface(const QDBusConnection& bus, QObject* parent)
+        : QDBusAbstractInterface(kService, kPath, kService, bus, parent) {}
 
 signals:
     void ActionInvoked(uint id, const QString& actionKey);
@@ -33,7 +34,10 @@ DesktopNotifier::~DesktopNotifier() = default;
 void DesktopNotifier::notify(const QString& summary, const QString& body,
                              std::function<void()> clicked) {
     if (!service_) {
-        auto* service = new NotificationsInterface(this);
+        const std::optional<QDBusConnection> bus = sessionBus();
+        if (!bus)
+            return;
+        auto* service = new NotificationsInterface(*bus, this);
         connect(service, &NotificationsInterface::ActionInvoked, this,
                 &DesktopNotifier::actionInvoked);
         connect(service, &NotificationsInterface::NotificationClosed, this,

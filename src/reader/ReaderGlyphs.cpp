@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
+#include <cmath>
 
 namespace readerglyphs {
 
@@ -37,13 +39,17 @@ void drawGlyph(QPainter& painter, Glyph glyph, const QColor& colour, double s) {
 
 } // namespace
 
-QImage strip(Glyph glyph, int size) {
-    QImage image(2 * size, size, QImage::Format_RGB32);
+QImage strip(Glyph glyph, int size, qreal ratio) {
+    const int device = std::max(1, int(std::lround(size * ratio)));
+    QImage image(2 * device, device, QImage::Format_RGB32);
     image.fill(QColor(255, 0, 255));
-    QPainter painter(&image);
-    drawGlyph(painter, glyph, QColor(0, 0, 0), size);
-    painter.translate(size, 0);
-    drawGlyph(painter, glyph, QColor(128, 128, 128), size);
+    {
+        QPainter painter(&image);
+        drawGlyph(painter, glyph, QColor(0, 0, 0), device);
+        painter.translate(device, 0);
+        drawGlyph(painter, glyph, QColor(128, 128, 128), device);
+    }
+    image.setDevicePixelRatio(qreal(device) / size);
     return image;
 }
 

@@ -56,7 +56,7 @@ TSpeedButtonEX* navigationButton(QWidget* parent, const char* name, const char* 
     button->setFixedSize(23, 23);
     button->setToolTip(QString::fromUtf8(hint));
     button->setAccessibleName(QString::fromUtf8(hint));
-    button->setGlyph(readerglyphs::strip(glyph));
+    button->setGlyph(readerglyphs::strip(glyph, 16, button->devicePixelRatioF()));
     button->setNumGlyphs(2);
     return button;
 }

@@ -1,14 +1,15 @@
 #include "ticker/HotKeys.h"
 
-#include "app/SettingKeys.h"
-#include "app/SettingsReader.h"
+#include "app/HotKeySettings.h"
+#include "app/SettingKey.h"
 
 #include <utility>
 
 namespace {
-const SettingKey* const kSlotKeys[hotkeys::kSlotCount] = {
-    &settings::hotkey::open, &settings::hotkey::close, &settings::hotkey::next,
-    &settings::hotkey::back};
+// The portal knows each key by its data.ini name.
+QString shortcutId(std::size_t slot) {
+    return QLatin1String(hotkeysettings::keyOf(static_cast<hotkeys::Slot>(slot)).name);
+}
 } // namespace
 
 HotKeys::HotKeys(std::string dataFilePath, std::array<Action, hotkeys::kSlotCount> actions,
@@ -18,20 +19,55 @@ HotKeys::HotKeys(std::string dataFilePath, std::array<Action, hotkeys::kSlotCoun
 
 void HotKeys::registerAll() {
     unregisterAll();
-    const SettingsReader reader(dataFilePath_);
-    for (int slot = 0; slot < hotkeys::kSlotCount; ++slot) {
-        const auto index = static_cast<std::size_t>(slot);
+    registered_ = true;
+    const std::array<int, hotkeys::kSlotCount> choices = hotkeysettings::read(dataFilePath_);
+    if (route_ == Route::Unasked) {
+        portal_ = PortalShortcuts::open(
+            [this](const QString& id) {
+                for (std::size_t slot = 0; slot < kIdentifiers.size(); ++slot)
+                    if (route_ == Route::Portal && registered_ && id == shortcutId(slot))
+                        dispatch(kIdentifiers[slot]);
+            },
+            [this] {
+                // The desktop refused: the keys work at least while one of our windows has
+                // the focus.
+                route_ = Route::X;
+                if (registered_)
+                    grabAll(hotkeysettings::read(dataFilePath_));
+            });
+        route_ = portal_ ? Route::Portal : Route::X;
+        if (portal_)
+            bindThroughPortal(choices);
+    }
+    if (route_ == Route::X)
+        grabAll(choices);
+}
+
+void HotKeys::grabAll(const std::array<int, hotkeys::kSlotCount>& choices) {
+    for (std::size_t slot = 0; slot < choices.size(); ++slot) {
         // "none", a value outside the list and a key this keyboard lacks register nothing.
-        const std::optional<std::uint32_t> keysym =
-            hotkeys::keysymFor(reader.integer(*kSlotKeys[index]));
+        const std::optional<std::uint32_t> keysym = hotkeys::keysymFor(choices[slot]);
         if (!keysym)
             continue;
-        if (keys_.grab(kIdentifiers[index], *keysym) == GlobalHotKeys::Grab::Taken && reportTaken_)
+        if (keys_.grab(kIdentifiers[slot], *keysym) == GlobalHotKeys::Grab::Taken && reportTaken_)
             reportTaken_();
     }
 }
 
+void HotKeys::bindThroughPortal(const std::array<int, hotkeys::kSlotCount>& choices) {
+    static const char* const kDescriptions[hotkeys::kSlotCount] = {
+        "ニュースリーダーを表示", "ニュースリーダーを閉じる", "次のニュースへ", "前のニュースへ"};
+    std::vector<PortalShortcuts::Shortcut> shortcuts;
+    for (std::size_t slot = 0; slot < choices.size(); ++slot) {
+        const std::optional<std::string> trigger = hotkeys::triggerFor(choices[slot]);
+        shortcuts.push_back({shortcutId(slot), QString::fromUtf8(kDescriptions[slot]),
+                             trigger ? QString::fromStdString(*trigger) : QString()});
+    }
+    portal_->bind(std::move(shortcuts));
+}
+
 void HotKeys::unregisterAll() {
+    registered_ = false;
     keys_.ungrabAll();
 }
 

@@ -2,13 +2,18 @@
 
 #include "app/HotKeyChoices.h"
 #include "framework/GlobalHotKeys.h"
+#include "framework/PortalShortcuts.h"
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 // The ticker's four system-wide keys: the choices stored in data.ini, registered in slot
-// order, each press dispatched to its slot's action.
+// order, each press dispatched to its slot's action. In a Wayland session whose desktop
+// portal offers global shortcuts they are bound there, under the data.ini key names, with the
+// choices as proposed triggers; everywhere else (and when the portal refuses) they are
+// grabbed on X.
 class HotKeys {
 public:
     using Action = std::function<void()>;
@@ -29,8 +34,17 @@ public:
     void dispatch(int id) const;
 
 private:
+    void grabAll(const std::array<int, hotkeys::kSlotCount>& choices);
+    void bindThroughPortal(const std::array<int, hotkeys::kSlotCount>& choices);
+
     std::string dataFilePath_;
     std::array<Action, hotkeys::kSlotCount> actions_;
     std::function<void()> reportTaken_;
     GlobalHotKeys keys_;
+    // Chosen at the first registration: the portal's session lasts as long as the program,
+    // and its presses are passed on only while the keys are registered.
+    enum class Route { Unasked, Portal, X };
+    Route route_ = Route::Unasked;
+    std::unique_ptr<PortalShortcuts> portal_;
+    bool registered_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ticker/TrayIcon.h"
 
 #include "framework/Cp932.h"
+#include "framework/StatusNotifier.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -19,15 +20,22 @@ TrayIcon::~TrayIcon() = default;
 
 void TrayIcon::add() {
     remove();
+    // A StatusNotifier host's primary click is its only one: it opens the article. Such a
+    // host draws the menu itself from the one exported with the icon.
+    statusNotifier_ = statusnotifier::watcherRunning();
     icon_ = std::make_unique<QSystemTrayIcon>(QIcon(QStringLiteral(":/glowtape.svg")));
     icon_->setToolTip(kDefaultTip);
     connect(icon_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Context)
                     menu_.popup(QCursor::pos());
-                else if (reason == QSystemTrayIcon::DoubleClick && doubleClicked_)
+                else if ((reason == QSystemTrayIcon::DoubleClick ||
+                          (reason == QSystemTrayIcon::Trigger && statusNotifier_)) &&
+                         doubleClicked_)
                     doubleClicked_();
             });
+    if (statusNotifier_)
+        icon_->setContextMenu(&menu_);
     icon_->show();
 }
 

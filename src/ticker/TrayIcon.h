@@ -10,8 +10,8 @@ class QSystemTrayIcon;
 
 // The ticker's icon in the notification area: the program's icon, a tip that names the
 // feed on the sign, the ticker's context menu on a right click and the current link on a
-// double click. Where there is no
-// notification area the program runs without it.
+// double click, or on the one click of a StatusNotifier host. Where there is no notification
+// area the program runs without it.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -29,4 +29,5 @@ private:
     QMenu& menu_;
     std::function<void()> doubleClicked_;
     std::unique_ptr<QSystemTrayIcon> icon_;
+    bool statusNotifier_ = false;
 };

@@ -1,5 +1,6 @@
 #include "SpeedButtonEX/TSpeedButtonEX.h"
 #include "framework/SystemColor.h"
+#include "reader/ReaderGlyphs.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -71,4 +72,22 @@ TEST(TSpeedButtonEX, DownButtonLetsTheParentShowThroughAroundItsShiftedGlyph) {
     const QColor dark = QColor::fromRgb(syscolor::toQRgb(TSpeedButtonEX::clBtnShadow));
     EXPECT_EQ(down.pixelColor(0, 0), dark); // sunken frame
     EXPECT_EQ(pixelsNot(down.copy(1, 1, 25, 25), kParent), 1);
+}
+
+TEST(TSpeedButtonEX, AGlyphDrawnForATwiceFinerScreenKeepsItsPlaceAndSize) {
+    using readerglyphs::Glyph;
+    const QImage fine = readerglyphs::strip(Glyph::Home, 16, 2.0);
+    EXPECT_EQ(fine.size(), QSize(64, 32));
+    EXPECT_EQ(fine.devicePixelRatio(), 2.0);
+    // Drawn anew, not doubled: somewhere two device pixels of one logical pixel differ.
+    const QImage coarse = readerglyphs::strip(Glyph::Home, 16);
+    EXPECT_NE(fine.convertToFormat(QImage::Format_RGB32),
+              coarse.scaled(64, 32).convertToFormat(QImage::Format_RGB32));
+
+    TSpeedButtonEX button;
+    button.setNumGlyphs(2);
+    button.setGlyph(coarse);
+    const QSize hint = button.sizeHint();
+    button.setGlyph(fine);
+    EXPECT_EQ(button.sizeHint(), hint);
 }

@@ -14,3 +14,14 @@ TEST(HotKeyChoices, IndicesTextsAndKeysymsLineUp) {
     EXPECT_FALSE(hotkeys::keysymFor(-1));
     EXPECT_FALSE(hotkeys::keysymFor(27));
 }
+
+TEST(HotKeyChoices, TriggersInTheDesktopsShortcutForm) {
+    EXPECT_EQ(hotkeys::triggerFor(19), "CTRL+F5");
+    EXPECT_EQ(hotkeys::triggerFor(1), "CTRL+Muhenkan");
+    EXPECT_EQ(hotkeys::triggerFor(2), "CTRL+space");
+    EXPECT_EQ(hotkeys::triggerFor(5), "CTRL+Page_Up");
+    EXPECT_FALSE(hotkeys::triggerFor(0));
+    EXPECT_FALSE(hotkeys::triggerFor(27));
+    for (int choice = 1; choice < hotkeys::kChoiceCount; ++choice)
+        EXPECT_NE(hotkeys::triggerFor(choice), "CTRL+") << choice;
+}

@@ -137,9 +137,32 @@ class DesktopTestCase(unittest.TestCase):
         raise RuntimeError("no free display for Xvfb")
 
     def _spawn(self, command, **kwargs):
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.PIPE, **kwargs)
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        process = subprocess.Popen(command, env=self.env, stderr=subprocess.PIPE, **kwargs)
         self.processes.append(process)
+        return process
+
+    def start_session_bus(self):
+        """A private session bus for the program and the test's stand-ins; nothing is started
+        on demand on it."""
+        config = os.path.join(self.root, "session-bus.conf")
+        with open(config, "w") as out:
+            out.write('<busconfig><type>session</type><listen>unix:tmpdir=%s</listen>'
+                      '<auth>EXTERNAL</auth><policy context="default"><allow send_destination="*"/>'
+                      '<allow own="*"/><allow eavesdrop="true"/></policy></busconfig>' % self.root)
+        daemon = self._spawn(["dbus-daemon", "--nofork", "--print-address=1", "--config-file=" + config],
+                             stdout=subprocess.PIPE)
+        address = daemon.stdout.readline().decode().strip()
+        self.assertTrue(address, "no session bus")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        return address
+
+    def start_stand_in(self, script, *arguments):
+        """A stand-in for a desktop service, run by the system's Python (it has the GObject
+        bindings); returns once it says it is ready on the bus."""
+        process = self._spawn(["/usr/bin/python3", os.path.join(os.path.dirname(__file__), script)]
+                              + list(arguments), stdout=subprocess.PIPE)
+        self.assertEqual(process.stdout.readline().strip(), b"ready", script)
         return process
 
     def start_program(self):
@@ -170,6 +193,19 @@ class DesktopTestCase(unittest.TestCase):
 
     def close_window(self, name):
         subprocess.run(["wmctrl", "-c", name], env=self.env, check=False)
+
+    def client_geometry(self, window):
+        info = dict(line.strip().split(": ", 1) for line in self.x("xwininfo", "-id", window).splitlines()
+                    if ": " in line)
+        return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
+                int(info["Width"]), int(info["Height"]))
+
+    def toggle_border_from_menu(self, window):
+        x, y, width, height = self.client_geometry(window)
+        self.x("xdotool", "mousemove", str(x + width // 2), str(y + height // 3), "click", "3")
+        subprocess.run(["sleep", "0.5"])
+        # "表示" is the fifth item; its first item is "ボーダーを表示".
+        self.x("xdotool", "key", "--delay", "80", "Down", "Down", "Down", "Down", "Down", "Right", "Return")
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=False)

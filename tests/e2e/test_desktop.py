@@ -64,12 +64,6 @@ class DesktopTest(DesktopTestCase):
         found = self.wait_for_window(lambda title: title.startswith("Glowtape 【%s：" % name), timeout=20)
         self.assertIsNotNone(found, self.window_names())
 
-    def client_geometry(self, window):
-        info = dict(line.strip().split(": ", 1) for line in self.x("xwininfo", "-id", window).splitlines()
-                    if ": " in line)
-        return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
-                int(info["Width"]), int(info["Height"]))
-
     def conflict_boxes(self):
         """The program's message boxes: dialogs titled with the program's name alone."""
         boxes = []
@@ -82,13 +76,6 @@ class DesktopTest(DesktopTestCase):
     def answer_box(self, box):
         self.x("xdotool", "windowactivate", "--sync", box, "key", "Return")
         self.assertTrue(wait_until(lambda: box not in self.conflict_boxes(), timeout=5))
-
-    def toggle_border_from_menu(self, window):
-        x, y, width, height = self.client_geometry(window)
-        self.x("xdotool", "mousemove", str(x + width // 2), str(y + height // 3), "click", "3")
-        subprocess.run(["sleep", "0.5"])
-        # "表示" is the fifth item; its first item is "ボーダーを表示".
-        self.x("xdotool", "key", "--delay", "80", "Down", "Down", "Down", "Down", "Down", "Right", "Return")
 
     def close_ticker(self, program):
         subprocess.run(["wmctrl", "-i", "-c", self.ticker()], env=self.env, check=False)

@@ -1,0 +1,15 @@
+#include "framework/StatusNotifier.h"
+
+#include "framework/SessionBus.h"
+
+#include <QDBusConnectionInterface>
+
+namespace statusnotifier {
+
+bool watcherRunning() {
+    const std::optional<QDBusConnection> bus = sessionBus();
+    return bus && bus->interface() &&
+           bus->interface()->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
+}
+
+} // namespace statusnotifier
