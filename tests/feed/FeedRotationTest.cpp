@@ -442,8 +442,8 @@ TEST(DownloadWorker, EndingDuringATransferAbortsItAtOnceAndDropsTheResult) {
     std::chrono::steady_clock::time_point ending;
     {
         DownloadWorker worker(downloader);
-        ASSERT_TRUE(worker.fetch(server.url("/silent"),
-                                 [&](bool, std::string, std::string) { answered = true; }));
+        ASSERT_TRUE(
+            worker.fetch(server.url("/silent"), [&](bool, std::string, std::string) { answered = true; }));
         EXPECT_FALSE(worker.fetch(server.url("/silent"), [](bool, std::string, std::string) {}));
         for (int i = 0; i < 200 && server.requests().empty(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
