@@ -26,6 +26,10 @@ public:
         appendExtra(code, out, extras);
     }
 
+    // True when the character has bytes of its own in code page 932, outside the
+    // user-defined area.
+    bool hasForm(char32_t code) const { return code < forms_.size() && forms_[code] != kNoForm; }
+
 private:
     static constexpr std::uint16_t kNoForm = 0xFFFF;
 

@@ -5,17 +5,23 @@ namespace {
 constexpr unsigned kFirstLead = 0xF0;
 constexpr unsigned kTrailsPerLead = 188; // 0x40-0x7E and 0x80-0xFC
 
-std::array<char, 2> codeAt(std::size_t index) {
-    const unsigned offset = index % kTrailsPerLead;
-    const unsigned trail = 0x40 + offset + (offset >= 0x3F ? 1 : 0);
-    return {static_cast<char>(kFirstLead + index / kTrailsPerLead), static_cast<char>(trail)};
-}
-
 std::size_t slotOf(char32_t character, std::size_t slots) {
     return (std::uint32_t(character) * 2654435761u >> 8) & (slots - 1);
 }
 
 } // namespace
+
+std::array<char, 2> Cp932ExtraCodes::areaCode(std::size_t index) {
+    const unsigned offset = index % kTrailsPerLead;
+    const unsigned trail = 0x40 + offset + (offset >= 0x3F ? 1 : 0);
+    return {static_cast<char>(kFirstLead + index / kTrailsPerLead), static_cast<char>(trail)};
+}
+
+std::optional<std::size_t> Cp932ExtraCodes::areaIndex(unsigned char lead, unsigned char trail) {
+    if (!isAreaLead(lead) || trail < 0x40 || trail == 0x7F || trail > 0xFC)
+        return std::nullopt;
+    return (lead - kFirstLead) * kTrailsPerLead + (trail - 0x40) - (trail > 0x7F ? 1 : 0);
+}
 
 Cp932ExtraCodes& Cp932ExtraCodes::shared() {
     static Cp932ExtraCodes table;
@@ -36,25 +42,27 @@ std::optional<std::size_t> Cp932ExtraCodes::find(char32_t character) const {
 
 std::optional<std::array<char, 2>> Cp932ExtraCodes::codeOf(char32_t character) {
     if (const std::optional<std::size_t> index = find(character))
-        return codeAt(*index);
+        return areaCode(*index);
     const std::lock_guard lock(giving_);
     if (const std::optional<std::size_t> index = find(character))
-        return codeAt(*index);
-    if (used_ == kCapacity)
+        return areaCode(*index);
+    const std::size_t index = used_.load(std::memory_order_relaxed);
+    if (index == kCapacity)
         return std::nullopt;
-    const std::size_t index = used_++;
     characters_[index].store(character, std::memory_order_release);
     std::size_t slot = slotOf(character, kSlots);
     while (slots_[slot].load(std::memory_order_relaxed) != 0)
         slot = (slot + 1) & (kSlots - 1);
     slots_[slot].store((std::uint64_t(character) << 32) | (index + 1), std::memory_order_release);
-    return codeAt(index);
+    used_.store(index + 1, std::memory_order_release);
+    return areaCode(index);
+}
+
+bool Cp932ExtraCodes::canGive(char32_t character) const {
+    return used_.load(std::memory_order_acquire) < kCapacity || find(character).has_value();
 }
 
 char32_t Cp932ExtraCodes::characterOf(unsigned char lead, unsigned char trail) const {
-    if (!isAreaLead(lead) || trail < 0x40 || trail == 0x7F || trail > 0xFC)
-        return 0;
-    const std::size_t index =
-        (lead - kFirstLead) * kTrailsPerLead + (trail - 0x40) - (trail > 0x7F ? 1 : 0);
-    return characters_[index].load(std::memory_order_acquire);
+    const std::optional<std::size_t> index = areaIndex(lead, trail);
+    return index ? characters_[*index].load(std::memory_order_acquire) : 0;
 }

@@ -27,10 +27,16 @@ public:
     Cp932ExtraCodes& operator=(const Cp932ExtraCodes&) = delete;
 
     static bool isAreaLead(unsigned char byte) { return byte >= 0xF0 && byte <= 0xF9; }
+    // The area's codes in order: index 0 is 0xF0 0x40, the last 0xF9 0xFC.
+    static std::array<char, 2> areaCode(std::size_t index);
+    static std::optional<std::size_t> areaIndex(unsigned char lead, unsigned char trail);
 
     // The code (lead byte, trail byte) of the character, given out at its first use; nothing
     // when every code is taken.
     std::optional<std::array<char, 2>> codeOf(char32_t character);
+
+    // True when the character has a code or a code is left for it.
+    bool canGive(char32_t character) const;
 
     // The character that has this code, or 0 when the code is given to none.
     char32_t characterOf(unsigned char lead, unsigned char trail) const;
@@ -44,6 +50,6 @@ private:
     // empty. A slot once written never changes.
     std::array<std::atomic<std::uint64_t>, kSlots> slots_{};
     std::array<std::atomic<char32_t>, kCapacity> characters_{};
-    std::size_t used_ = 0;
+    std::atomic<std::size_t> used_ = 0;
     std::mutex giving_;
 };
