@@ -46,20 +46,33 @@ std::optional<std::array<char, 2>> Cp932ExtraCodes::codeOf(char32_t character) {
     const std::lock_guard lock(giving_);
     if (const std::optional<std::size_t> index = find(character))
         return areaCode(*index);
-    const std::size_t index = used_.load(std::memory_order_relaxed);
-    if (index == kCapacity)
+    const std::size_t used = used_.load(std::memory_order_relaxed);
+    if (used == kCapacity)
         return std::nullopt;
+    // A private use character of the area keeps its own code while that is free; the others
+    // take codes from the top of the area down, where they meet only when it is nearly full.
+    std::size_t index = character - kFirstAreaCharacter;
+    if (character < kFirstAreaCharacter || index >= kCapacity ||
+        characters_[index].load(std::memory_order_relaxed) != 0) {
+        while (characters_[nextFromTop_ - 1].load(std::memory_order_relaxed) != 0)
+            --nextFromTop_;
+        index = --nextFromTop_;
+    }
     characters_[index].store(character, std::memory_order_release);
     std::size_t slot = slotOf(character, kSlots);
     while (slots_[slot].load(std::memory_order_relaxed) != 0)
         slot = (slot + 1) & (kSlots - 1);
     slots_[slot].store((std::uint64_t(character) << 32) | (index + 1), std::memory_order_release);
-    used_.store(index + 1, std::memory_order_release);
+    used_.store(used + 1, std::memory_order_release);
     return areaCode(index);
 }
 
 bool Cp932ExtraCodes::canGive(char32_t character) const {
-    return used_.load(std::memory_order_acquire) < kCapacity || find(character).has_value();
+    return !full() || find(character).has_value();
+}
+
+bool Cp932ExtraCodes::full() const {
+    return used_.load(std::memory_order_acquire) == kCapacity;
 }
 
 char32_t Cp932ExtraCodes::characterOf(unsigned char lead, unsigned char trail) const {

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr char32_t kAmpersand = U'&';
-constexpr char32_t kFirstPrivateUse = 0xE000;
-constexpr char32_t kLastPrivateUse = 0xE000 + Cp932ExtraCodes::kCapacity - 1;
+constexpr char32_t kFirstPrivateUse = Cp932ExtraCodes::kFirstAreaCharacter;
+constexpr char32_t kLastPrivateUse = kFirstPrivateUse + Cp932ExtraCodes::kCapacity - 1;
 
 struct Reference {
     char32_t character;
@@ -91,13 +91,23 @@ std::string fromFileForm(std::string_view fileBytes) {
                         : std::nullopt;
         const std::optional<Reference> reference =
             fileBytes[i] == '&' ? readReference(fileBytes, i + 1) : std::nullopt;
+        const std::size_t before = text.size();
         if (reference && reference->character == kAmpersand) {
             text += '&';
         } else if (reference) {
             encoder.append(reference->character, text);
         } else if (area) {
-            // "?" once every code is taken: the file's bytes may be another character's code.
             encoder.append(kFirstPrivateUse + char32_t(*area), text);
+            // Once every code is taken, a code given to no character can never be given to
+            // another: the file's bytes stay and mean their private use character. A code
+            // another character has becomes "?".
+            const bool free = Cp932ExtraCodes::shared().characterOf(
+                                  static_cast<unsigned char>(fileBytes[i]),
+                                  static_cast<unsigned char>(fileBytes[i + 1])) == 0;
+            if (text.size() == before + 1 && free) {
+                text.resize(before);
+                text.append(fileBytes.substr(i, 2));
+            }
         } else {
             text.append(fileBytes.substr(i, length));
         }

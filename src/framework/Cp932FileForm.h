@@ -12,7 +12,8 @@
 // zero, ";", naming a character without a code page 932 form, so that every other text of a
 // file reads and writes byte for byte. A "&" of the program's text that would read as such a
 // reference is written "&#38;", which reads back as "&" only there. Once every extra code is
-// taken, a reference to a character without one stays text, and the area's bytes read as "?".
+// taken, a reference to a character without one stays text, and bytes of the area whose code
+// another character has read as "?".
 namespace cp932 {
 
 std::string toFileForm(std::string_view text);

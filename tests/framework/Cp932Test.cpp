@@ -27,27 +27,32 @@ TEST(Cp932, CharactersWithoutAFormTakeTwoByteCodesAndComeBack) {
     EXPECT_EQ(cp932::toUtf8(text), "Caf\u00E9 \U0001F389 \U00020BB7\u91CE\u5BB6 \uD55C");
     // The same character keeps its code, from UTF-16 as from UTF-8.
     EXPECT_EQ(cp932::fromQString(QString::fromUtf8("\u00E9")), text.substr(3, 2));
-    // A private use character gets a code of its own, never its standard one (0xF0 0x40).
-    const std::string privateUse = cp932::fromUtf8("\uE000");
-    EXPECT_NE(privateUse, "\xF0\x40");
-    EXPECT_EQ(cp932::toUtf8(privateUse), "\uE000");
+    // A private use character has a code as any other.
+    EXPECT_EQ(cp932::toUtf8(cp932::fromUtf8("\uE000\uF8FF")), "\uE000\uF8FF");
     // A lone lead byte at the end cannot be decoded; a lone surrogate half has no character.
     EXPECT_EQ(cp932::toUtf8("ab\x93"), "ab?");
     EXPECT_EQ(cp932::fromUtf16(u"a\xD800z"), "a?z");
 }
 
 TEST(Cp932, ExtraCodesFillTheUserDefinedAreaOnceAndThenGiveNone) {
+    using Code = std::array<char, 2>;
     Cp932ExtraCodes extras;
-    for (char32_t c = 0; c < Cp932ExtraCodes::kCapacity; ++c)
+    // A private use character of the area keeps its own code while it is free; other
+    // characters take codes from the top of the area down.
+    EXPECT_EQ(extras.codeOf(0xE005), (Code{'\xF0', '\x45'}));
+    EXPECT_EQ(extras.codeOf(0x10000), (Code{'\xF9', '\xFC'}));
+    EXPECT_EQ(extras.codeOf(0xE757), (Code{'\xF9', '\xFB'})); // its own is taken
+    for (char32_t c = 1; c < Cp932ExtraCodes::kCapacity - 2; ++c)
         ASSERT_TRUE(extras.codeOf(0x10000 + c));
     EXPECT_FALSE(extras.codeOf(U'\u00E9'));
-    EXPECT_EQ(extras.codeOf(0x10000), (std::array<char, 2>{'\xF0', '\x40'}));
-    EXPECT_EQ(extras.codeOf(0x10000 + 62), (std::array<char, 2>{'\xF0', '\x7E'}));
-    EXPECT_EQ(extras.codeOf(0x10000 + 63), (std::array<char, 2>{'\xF0', '\x80'}));
-    EXPECT_EQ(extras.codeOf(0x10000 + 1879), (std::array<char, 2>{'\xF9', '\xFC'}));
-    EXPECT_EQ(extras.characterOf(0xF9, 0xFC), char32_t(0x10000 + 1879));
+    EXPECT_EQ(extras.codeOf(0x10000), (Code{'\xF9', '\xFC'}));
+    EXPECT_EQ(extras.characterOf(0xF9, 0xFC), char32_t(0x10000));
+    EXPECT_EQ(extras.characterOf(0xF0, 0x45), char32_t(0xE005));
+    EXPECT_NE(extras.characterOf(0xF0, 0x40), 0u);
     EXPECT_EQ(extras.characterOf(0xF0, 0x7F), 0u);
     EXPECT_EQ(extras.characterOf(0xFA, 0x40), 0u);
+    EXPECT_EQ(Cp932ExtraCodes::areaCode(62), (Code{'\xF0', '\x7E'}));
+    EXPECT_EQ(Cp932ExtraCodes::areaCode(63), (Code{'\xF0', '\x80'}));
     std::string full;
     Cp932Encoder::instance().append(U'\u00E9', full, extras);
     EXPECT_EQ(full, "?");
