@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr std::size_t kLongestName = 8; // "thetasym"
 // Entity names for consecutive characters, starting at `first`; an empty name skips one.
 struct NameRun {
     char32_t first;
-    std::initializer_list<std::string_view> names;
+    std::vector<std::string_view> names;
 };
 
 const std::unordered_map<std::string_view, char32_t>& entities() {

@@ -30,6 +30,8 @@ TEST(DecodeEntities, DecodesCharacterReferencesToTheirCharacters) {
               "Caf\u00E9 \u00E9t\u00E9 \U0001F389A");
     // Escaped once more, as HTML in a feed's text is, it decodes too; a kanji keeps its form.
     EXPECT_EQ(DecodeEntities("&amp;#26085;&amp;euro;"), cp932::fromUtf8("\u65E5\u20AC"));
+    EXPECT_EQ(cp932::toUtf8(DecodeEntities("&Sigma;&omega;&diams;&hArr;&yuml;&nbsp;&euro;")),
+              "\u03A3\u03C9\u2666\u21D4\u00FF \u20AC");
     // A reference to "?" is a question mark, which becomes the wave dash.
     EXPECT_EQ(DecodeEntities("&#63;"), wave);
 }
