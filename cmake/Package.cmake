@@ -22,7 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt draws the SVG icon through a plug-in, which no library dependency reveals.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 # The sign's default faces are Japanese; without them it falls back to whatever is installed.
+# Headlines beyond Japanese draw through fontconfig's fallback: Korean and simplified Chinese
+# from the CJK faces, emoji from the colour emoji face.
 # Qt's own Japanese texts, for the file dialogs and the message boxes' buttons.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-ipafont-gothic, fonts-noto-cjk, fonts-noto-color-emoji, qt6-translations-l10n")
 
 include(CPack)

@@ -68,11 +68,12 @@ std::string flippedCase(std::string text) {
     return text;
 }
 
-// A value as a caller may write it: one line, no NUL, within the value limit.
+// A value as a caller may write it: the program's text (a code of the user-defined area is
+// one the program gave out), one line, no NUL, within the value limit.
 std::string writableValue(std::string_view bytes) {
     std::string value = textlines::oneLine(bytes.substr(0, IniFile::kMaxValueBytes / 2));
     value = value.substr(0, value.find('\0'));
-    return value;
+    return cp932::fromQString(cp932::toQString(value));
 }
 
 IniFile load(const std::string& path, std::string_view bytes) {

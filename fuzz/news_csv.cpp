@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "app/FeedListFile.h"
+#include "framework/Cp932ExtraCodes.h"
 #include "framework/TextLines.h"
 
 #include <algorithm>
@@ -48,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(entries.size() == lines, "every line is one entry");
 
     const std::string written = FeedListFile::format(entries);
-    if (isWellFormed(bytes))
+    // Once every extra code is taken, a character the file brings for the first time is "?".
+    if (isWellFormed(bytes) && !Cp932ExtraCodes::shared().full())
         check(written == bytes, "a well-formed file is written back byte for byte");
     // The list a save writes is the list the next start reads.
     if (linesFitTheLimit(written))

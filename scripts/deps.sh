@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libcurl4-openssl-dev libx11-dev zlib1g-dev
     libgtest-dev libgmock-dev
     xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick
-    fonts-ipafont-gothic fonts-noto-cjk
+    fonts-ipafont-gothic fonts-noto-cjk fonts-noto-color-emoji
     python3 clang-format
     qt6-webengine-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
     at-spi2-core dbus-x11 python3-pyatspi

@@ -1,6 +1,7 @@
 #include "LightStr/SignRaster.h"
 
 #include "framework/Cp932.h"
+#include "framework/Cp932ExtraCodes.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -32,6 +33,13 @@ bool runsWithTheLine(const QString& character) {
     return character.size() == 1 && kMarks.contains(character.front());
 }
 
+// A letter beyond code page 932 that is narrow, as Latin, Greek and Cyrillic ones are, lies
+// along the line like half-width text, though its code takes two bytes.
+bool isNarrowExtra(unsigned char lead, const QString& character) {
+    return Cp932ExtraCodes::isAreaLead(lead) && character.size() == 1 &&
+           character.front().unicode() < 0x1100;
+}
+
 std::vector<Segment> splitFullWidth(const std::string& cp932Text) {
     std::vector<Segment> segments;
     std::size_t runStart = 0;
@@ -44,7 +52,8 @@ std::vector<Segment> splitFullWidth(const std::string& cp932Text) {
         if (cp932::isLeadByte(static_cast<unsigned char>(cp932Text[i])) &&
             i + 1 < cp932Text.size()) {
             const QString character = cp932::toQString(cp932Text.substr(i, 2));
-            if (!runsWithTheLine(character)) {
+            if (!runsWithTheLine(character) &&
+                !isNarrowExtra(static_cast<unsigned char>(cp932Text[i]), character)) {
                 flushRun(i);
                 segments.push_back({character, true});
                 runStart = i + 2;

@@ -1,14 +1,18 @@
 #include "FeedListFile.h"
 
 #include "framework/Cp932.h"
+#include "framework/Cp932FileForm.h"
 #include "framework/FileBytes.h"
 #include "framework/TextLines.h"
 
 namespace {
 
-FeedEntry entryOf(std::string_view line) {
-    // The cut never splits a two-byte character: the title is shown.
-    line = line.substr(0, cp932::cutLength(line, FeedListFile::kMaxLineBytes));
+FeedEntry entryOf(std::string_view fileLine) {
+    // The cut counts the program's text and never splits a two-byte character: the title is
+    // shown.
+    const std::string text = cp932::fromFileForm(fileLine);
+    std::string_view line =
+        std::string_view(text).substr(0, cp932::cutLength(text, FeedListFile::kMaxLineBytes));
     FeedEntry entry;
     std::string* const fields[] = {&entry.title, &entry.uri, &entry.shown};
     for (std::string* field : fields) {
@@ -47,7 +51,7 @@ std::string FeedListFile::format(const std::vector<FeedEntry>& entries) {
         text += csvSafeField(entry.shown, FieldKind::Text, " ");
         text += "\r\n";
     }
-    return text;
+    return cp932::toFileForm(text);
 }
 
 Outcome FeedListFile::write(const std::string& path, const std::vector<FeedEntry>& entries) {

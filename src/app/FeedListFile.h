@@ -8,11 +8,12 @@
 #include <vector>
 
 // news.csv: one feed entry per line, "title,URI,flag" and CR LF, code page 932, with no
-// header, no quoting and no escaping.
+// header, no quoting and no escaping; a character that code page 932 lacks is a numeric
+// character reference (Cp932FileForm).
 class FeedListFile {
 public:
     static constexpr std::string_view kFileName = "news.csv";
-    // Of a longer line only the first 4096 bytes are used.
+    // Of a longer line only the first 4096 bytes of the program's text are used.
     static constexpr std::size_t kMaxLineBytes = 4096;
 
     struct Loaded {

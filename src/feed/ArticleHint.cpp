@@ -1,5 +1,6 @@
 #include "feed/ArticleHint.h"
 
+#include "framework/CharacterReference.h"
 #include "framework/Cp932.h"
 
 #include <array>
@@ -41,41 +42,22 @@ QString withoutTags(const QString& text) {
     return result;
 }
 
-// The named entities a feed's markup uses most, and numeric ones; others stay as written.
+// Character references and HTML's named entities; others stay as written.
 QString decoded(const QString& text) {
-    static const std::array<std::pair<QStringView, QChar>, 6> named{{{u"amp", u'&'},
-                                                                     {u"lt", u'<'},
-                                                                     {u"gt", u'>'},
-                                                                     {u"quot", u'"'},
-                                                                     {u"apos", u'\''},
-                                                                     {u"nbsp", u' '}}};
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype end = text.at(i) == u'&' ? text.indexOf(u';', i + 1) : -1;
-        if (end < 0 || end - i > 10) {
+        const char32_t character =
+            end >= 0 && end - i <= 10 ? characterReference(std::u16string_view(
+                                            reinterpret_cast<const char16_t*>(text.utf16()) + i + 1,
+                                            std::size_t(end - i - 1)))
+                                      : 0;
+        if (character == 0) {
             result += text.at(i++);
             continue;
         }
-        const QStringView name = QStringView(text).mid(i + 1, end - i - 1);
-        bool known = false;
-        if (name.startsWith(u'#')) {
-            const bool hex = name.size() > 1 && (name.at(1) == u'x' || name.at(1) == u'X');
-            const uint code = name.mid(hex ? 2 : 1).toUInt(&known, hex ? 16 : 10);
-            known = known && code > 0 && code <= 0x10FFFF && !QChar::isSurrogate(code);
-            if (known)
-                result += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-        } else {
-            for (const auto& [entity, character] : named)
-                if (name == entity) {
-                    result += character;
-                    known = true;
-                }
-        }
-        if (!known) {
-            result += text.at(i++);
-            continue;
-        }
+        result += QString::fromUcs4(&character, 1);
         i = end + 1;
     }
     return result;

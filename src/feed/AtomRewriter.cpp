@@ -1,6 +1,7 @@
 #include "feed/AtomRewriter.h"
 
-#include "feed/Cp932Encoder.h"
+#include "framework/CharacterReference.h"
+#include "framework/Cp932Encoder.h"
 
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -35,8 +36,7 @@ void appendEscaped(QString& out, QStringView text) {
     out += text.sliced(start);
 }
 
-// Text for the raw line store: code page 932, XML-escaped, without CR and LF, and a
-// character beyond the BMP as one "?".
+// Text for the raw line store: code page 932, XML-escaped, without CR and LF.
 void appendLineText(std::string& out, QStringView text) {
     const Cp932Encoder& encoder = Cp932Encoder::instance();
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -55,9 +55,13 @@ void appendLineText(std::string& out, QStringView text) {
             out += "&gt;";
             break;
         default:
-            if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
+                text[i + 1].isLowSurrogate()) {
+                encoder.append(QChar::surrogateToUcs4(unit, text[i + 1].unicode()), out);
                 ++i;
-            encoder.append(unit, out);
+            } else {
+                encoder.append(unit, out);
+            }
         }
     }
 }
@@ -72,60 +76,25 @@ void appendTag(std::string& out, std::string_view name, QStringView text) {
     out += '>';
 }
 
-// Character references and the named entities that HTML titles use most; any other
-// entity stays as it is.
+// Character references and HTML's named entities; any other "&...;" stays as it is.
 QString decodeHtmlEntities(QStringView text) {
-    static const std::array<std::pair<QStringView, QStringView>, 16> named{{
-        {u"amp", u"&"},
-        {u"lt", u"<"},
-        {u"gt", u">"},
-        {u"quot", u"\""},
-        {u"apos", u"'"},
-        {u"nbsp", u" "},
-        {u"copy", u"\u00A9"},
-        {u"reg", u"\u00AE"},
-        {u"hellip", u"\u2026"},
-        {u"mdash", u"\u2014"},
-        {u"ndash", u"\u2013"},
-        {u"laquo", u"\u00AB"},
-        {u"raquo", u"\u00BB"},
-        {u"lsquo", u"\u2018"},
-        {u"rsquo", u"\u2019"},
-        {u"ldquo", u"\u201C"},
-    }};
     QString out;
     out.reserve(text.size());
     qsizetype i = 0;
     while (i < text.size()) {
         const qsizetype semicolon = text.indexOf(u';', i);
-        if (text[i] != u'&' || semicolon < 0 || semicolon - i > 12) {
+        const char32_t character =
+            text[i] == u'&' && semicolon > i && semicolon - i <= 12
+                ? characterReference(
+                      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()) + i + 1,
+                                          std::size_t(semicolon - i - 1)))
+                : 0;
+        if (character == 0) {
             out += text[i++];
             continue;
         }
-        const QStringView name = text.sliced(i + 1, semicolon - i - 1);
-        bool known = false;
-        if (name.startsWith(u'#')) {
-            const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
-            bool ok = false;
-            const uint code = name.sliced(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
-            if (ok && code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF)) {
-                const char32_t character = code;
-                out += QString::fromUcs4(&character, 1);
-                known = true;
-            }
-        } else {
-            for (const auto& [entity, replacement] : named)
-                if (name == entity) {
-                    out += replacement;
-                    known = true;
-                    break;
-                }
-        }
-        if (known) {
-            i = semicolon + 1;
-        } else {
-            out += text[i++];
-        }
+        out += QString::fromUcs4(&character, 1);
+        i = semicolon + 1;
     }
     return out;
 }

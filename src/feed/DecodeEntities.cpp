@@ -1,5 +1,9 @@
 #include "feed/DecodeEntities.h"
 
+#include "framework/CharacterReference.h"
+#include "framework/Cp932.h"
+
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -23,6 +27,42 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     text = std::move(result);
 }
 
+// Decodes the character references other than the five that the fixed replacements handle;
+// a character that code page 932 lacks takes its extra code. "&" never lies inside a
+// two-byte character, and a reference is ASCII up to its ";".
+void decodeReferences(std::string& text) {
+    static constexpr std::array<std::string_view, 5> kept{"quot", "amp", "apos", "lt", "gt"};
+    constexpr std::size_t longest = 10;
+    std::size_t found = text.find('&');
+    if (found == std::string::npos)
+        return;
+    std::string result;
+    result.reserve(text.size());
+    std::size_t start = 0;
+    for (; found != std::string::npos; found = text.find('&', found + 1)) {
+        const std::size_t semicolon = text.find(';', found + 1);
+        if (semicolon == std::string::npos)
+            break;
+        if (semicolon - found - 1 > longest)
+            continue;
+        const std::string_view name =
+            std::string_view(text).substr(found + 1, semicolon - found - 1);
+        if (std::find(kept.begin(), kept.end(), name) != kept.end())
+            continue;
+        const char32_t character = characterReference(name);
+        if (character == 0)
+            continue;
+        result.append(text, start, found - start);
+        cp932::appendCharacter(character, result);
+        start = semicolon + 1;
+        found = semicolon;
+    }
+    if (start == 0)
+        return;
+    result.append(text, start, std::string::npos);
+    text = std::move(result);
+}
+
 } // namespace
 
 std::string DecodeEntities(std::string_view text) {
@@ -36,7 +76,12 @@ std::string DecodeEntities(std::string_view text) {
         {"?", "\x81\x60"},          // ～
     }};
     std::string result(text);
-    for (const auto& [from, to] : replacements)
-        replaceAll(result, from, to);
+    for (std::size_t step = 0; step < replacements.size(); ++step) {
+        // Other references decode after "&gt;", so that an escaped one ("&amp;#233;") decodes
+        // too, as an escaped "&amp;lt;" does.
+        if (step == 5)
+            decodeReferences(result);
+        replaceAll(result, replacements[step].first, replacements[step].second);
+    }
     return result;
 }

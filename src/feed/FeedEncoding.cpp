@@ -1,5 +1,6 @@
 #include "feed/FeedEncoding.h"
 
+#include <QChar>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -104,7 +105,7 @@ Converter openFrom(const std::string& name) {
     return Converter(nullptr, &iconv_close);
 }
 
-// Appends UTF-16 units, a surrogate pair as one "?" like every character beyond the BMP.
+// Appends UTF-16 units; a surrogate half outside a pair becomes "?".
 class Utf16Sink {
 public:
     explicit Utf16Sink(std::u16string& text) : text_(text) {}
@@ -115,10 +116,13 @@ public:
             const char16_t unit = units[i];
             if (unit == 0)
                 return false;
-            const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
-            if (!(low && afterHigh_))
-                text_ += unit >= 0xD800 && unit <= 0xDFFF ? u'?' : unit;
-            afterHigh_ = unit >= 0xD800 && unit <= 0xDBFF;
+            if (afterHigh_ && !QChar::isLowSurrogate(unit))
+                text_.back() = u'?';
+            if (QChar::isLowSurrogate(unit) && !afterHigh_)
+                text_ += u'?';
+            else
+                text_ += unit;
+            afterHigh_ = QChar::isHighSurrogate(unit);
         }
         return true;
     }

@@ -21,6 +21,6 @@ struct FeedEncoding {
 };
 
 // Decodes bytes of an encoding other than UTF-8 to UTF-16, up to the first NUL character.
-// An undecodable byte and a character beyond the BMP each become one "?". Nothing when
+// An undecodable byte becomes "?", a character beyond the BMP a surrogate pair. Nothing when
 // iconv does not know the encoding.
 std::optional<std::u16string> decodeWithIconv(std::string_view bytes, const std::string& name);

@@ -1,10 +1,10 @@
 #include "feed/FeedText.h"
 
 #include "feed/AtomRewriter.h"
-#include "feed/Cp932Decoder.h"
-#include "feed/Cp932Encoder.h"
 #include "feed/FeedEncoding.h"
 #include "feed/Utf8Decoder.h"
+#include "framework/Cp932Decoder.h"
+#include "framework/Cp932Encoder.h"
 
 #include <QString>
 
@@ -24,7 +24,7 @@ template <> struct Cdata<char16_t> {
 // written as the escaped text an XML writer would give for its content, so that a title or
 // description in CDATA reads like its escaped twin; an unterminated section stays as it
 // is. Each stretch is decoded on its own, so removing the markers cannot join the broken
-// halves of a character. decode(stretch, put) calls put(char16_t) per character;
+// halves of a character. decode(stretch, put) calls put(char32_t) per character;
 // startsCharacter(text, from, at) tells whether a marker found at `at` is really there.
 template <typename Char, typename Decode, typename Boundary>
 std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
@@ -32,19 +32,19 @@ std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
     const Cp932Encoder& encoder = Cp932Encoder::instance();
     std::string result;
     result.reserve(text.size() + text.size() / 8);
-    const auto plain = [&](char16_t code) {
-        if (code != u'\r' && code != u'\n')
+    const auto plain = [&](char32_t code) {
+        if (code != U'\r' && code != U'\n')
             encoder.append(code, result);
     };
-    const auto escaped = [&](char16_t code) {
+    const auto escaped = [&](char32_t code) {
         switch (code) {
-        case u'&':
+        case U'&':
             result += "&amp;";
             break;
-        case u'<':
+        case U'<':
             result += "&lt;";
             break;
-        case u'>':
+        case U'>':
             result += "&gt;";
             break;
         default:
@@ -71,8 +71,15 @@ std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
 
 const auto utf8Stretch = [](std::string_view bytes, auto&& put) { decodeUtf8(bytes, put); };
 const auto utf16Stretch = [](std::u16string_view units, auto&& put) {
-    for (const char16_t unit : units)
-        put(unit);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (QChar::isHighSurrogate(units[i]) && i + 1 < units.size() &&
+            QChar::isLowSurrogate(units[i + 1])) {
+            put(QChar::surrogateToUcs4(units[i], units[i + 1]));
+            ++i;
+        } else {
+            put(static_cast<char32_t>(units[i]));
+        }
+    }
 };
 const auto cp932Stretch = [](std::string_view bytes, auto&& put) {
     Cp932Decoder::instance().decode(bytes, put);
@@ -85,7 +92,7 @@ const auto cp932Boundary = [](std::string_view text, std::size_t from, std::size
 
 // Decoded text as UTF-8 for the XML reader; a lone surrogate half becomes "?", as code
 // page 932 would show it anyway. Re-encoding UTF-8 never takes more bytes than the
-// original; a UTF-16 unit takes at most three.
+// original; a UTF-16 unit takes at most three, a surrogate pair four.
 class Utf8Writer {
 public:
     explicit Utf8Writer(std::size_t capacity) {
@@ -93,7 +100,7 @@ public:
         at_ = bytes_.data();
     }
 
-    void operator()(char16_t code) {
+    void operator()(char32_t code) {
         if (code < 0x80) {
             *at_++ = static_cast<char>(code);
         } else if (code < 0x800) {
@@ -101,6 +108,11 @@ public:
             *at_++ = static_cast<char>(0x80 | (code & 0x3F));
         } else if (code >= 0xD800 && code <= 0xDFFF) {
             *at_++ = '?';
+        } else if (code >= 0x10000) {
+            *at_++ = static_cast<char>(0xF0 | (code >> 18));
+            *at_++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            *at_++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            *at_++ = static_cast<char>(0x80 | (code & 0x3F));
         } else {
             *at_++ = static_cast<char>(0xE0 | (code >> 12));
             *at_++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));

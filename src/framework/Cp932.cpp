@@ -1,70 +1,45 @@
 #include "framework/Cp932.h"
 
-#include <cerrno>
-#include <iconv.h>
-#include <stdexcept>
+#include "framework/Cp932Decoder.h"
+#include "framework/Cp932Encoder.h"
 
 namespace cp932 {
-namespace {
-
-// Runs iconv over the whole input; on a character the target cannot hold, or input that
-// cannot be decoded, writes "?" and skips one input unit of unitSize bytes (two for a
-// UTF-16 surrogate pair).
-template <typename Unit, typename Out>
-void convert(const char* fromCode, const char* toCode, std::basic_string_view<Unit> input,
-             Out& output, std::string_view replacement) {
-    iconv_t cd = iconv_open(toCode, fromCode);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("iconv cannot convert between code page 932 and Unicode");
-
-    char* in = const_cast<char*>(reinterpret_cast<const char*>(input.data()));
-    std::size_t inLeft = input.size() * sizeof(Unit);
-    char buffer[4096];
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        output.append(reinterpret_cast<const typename Out::value_type*>(buffer),
-                      (out - buffer) / sizeof(typename Out::value_type));
-        if (result != static_cast<std::size_t>(-1))
-            break;
-        if (errno == E2BIG)
-            continue;
-        // EILSEQ or a truncated sequence at the end (EINVAL): replace one unit.
-        output.append(reinterpret_cast<const typename Out::value_type*>(replacement.data()),
-                      replacement.size() / sizeof(typename Out::value_type));
-        std::size_t skip = sizeof(Unit);
-        if constexpr (sizeof(Unit) == 2) {
-            const auto unit = *reinterpret_cast<const char16_t*>(in);
-            if (unit >= 0xD800 && unit <= 0xDBFF && inLeft >= 4)
-                skip = 4;
-        }
-        in += skip;
-        inLeft -= skip;
-    }
-    iconv_close(cd);
-}
-
-} // namespace
-
 bool isLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 std::string fromUtf16(std::u16string_view text) {
+    const Cp932Encoder& encoder = Cp932Encoder::instance();
     std::string result;
     result.reserve(text.size() * 2);
-    convert<char16_t>("UTF-16LE", "CP932", text, result, "?");
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        if (QChar::isHighSurrogate(code) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text[i + 1])) {
+            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        encoder.append(code, result);
+    }
     return result;
 }
 
+void appendCharacter(char32_t character, std::string& cp932Bytes) {
+    Cp932Encoder::instance().append(character, cp932Bytes);
+}
+
 QString toQString(std::string_view cp932Bytes) {
-    std::u16string units;
-    units.reserve(cp932Bytes.size());
-    static constexpr char16_t question[] = u"?";
-    convert<char>("CP932", "UTF-16LE", cp932Bytes, units,
-                  std::string_view(reinterpret_cast<const char*>(question), 2));
-    return QString::fromStdU16String(units);
+    QString result;
+    result.reserve(static_cast<qsizetype>(cp932Bytes.size()));
+    Cp932Decoder::instance().decodeText(cp932Bytes, [&result](char32_t code) {
+        if (QChar::requiresSurrogates(code)) {
+            result += QChar(QChar::highSurrogate(code));
+            result += QChar(QChar::lowSurrogate(code));
+        } else {
+            result += QChar(static_cast<char16_t>(code));
+        }
+    });
+    return result;
 }
 
 std::string fromQString(const QString& text) {

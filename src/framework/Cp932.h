@@ -5,7 +5,9 @@
 #include <string_view>
 
 // Text inside the program is code page 932 (Shift-JIS) bytes; these helpers convert at the
-// edges. A character without a code page 932 form becomes "?", an undecodable byte "?" too.
+// edges. A character that code page 932 lacks has a code of the user-defined area for the run
+// of the program (Cp932ExtraCodes) and converts back to itself; it becomes "?" only when all
+// those codes are taken. An undecodable byte becomes "?".
 namespace cp932 {
 
 bool isLeadByte(unsigned char byte);
@@ -13,6 +15,7 @@ bool isLeadByte(unsigned char byte);
 QString toQString(std::string_view cp932Bytes);
 std::string fromQString(const QString& text);
 std::string fromUtf16(std::u16string_view text);
+void appendCharacter(char32_t character, std::string& cp932Bytes);
 
 std::string toUtf8(std::string_view cp932Bytes);
 std::string fromUtf8(std::string_view utf8Bytes);

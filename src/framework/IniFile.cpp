@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "framework/Cp932.h"
+#include "framework/Cp932FileForm.h"
 #include "framework/FileBytes.h"
 #include "framework/TextLines.h"
 
@@ -48,14 +49,15 @@ std::string valueOf(std::string_view line) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
-    return std::string(value.substr(0, cp932::cutLength(value, IniFile::kMaxValueBytes)));
+    const std::string text = cp932::fromFileForm(value);
+    return text.substr(0, cp932::cutLength(text, IniFile::kMaxValueBytes));
 }
 
 // Reading trims blanks and removes one pair of enclosing quotes, so a value that starts or
 // ends with a blank or is itself quoted is written inside quotes: it reads back as written
 // instead of losing a layer at every save.
 std::string storedValue(std::string_view value) {
-    std::string text = textlines::oneLine(value);
+    std::string text = cp932::toFileForm(textlines::oneLine(value));
     const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
                         text.back() == text.front();
     if (!text.empty() && (isBlank(text.front()) || isBlank(text.back()) || quoted)) {

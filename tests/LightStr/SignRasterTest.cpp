@@ -88,8 +88,9 @@ TEST(SignRaster, VerticalFaceTurnsFullWidthGlyphsUpright) {
     EXPECT_GT(flat.width(), 3 * flat.height());
     EXPECT_GT(upright.height(), 3 * upright.width());
 
-    // The long vowel mark and half-width text run with the line as drawn.
-    for (const char* text : {"ー", "abc"}) {
+    // The long vowel mark, half-width text and Latin letters beyond code page 932 run with the
+    // line as drawn.
+    for (const char* text : {"ー", "abc", "Café"}) {
         SCOPED_TRACE(text);
         SignRaster a;
         a.render(cp932::fromUtf8(text), fontNamed("ＭＳ ゴシック", 16), 0, 16);
@@ -118,4 +119,28 @@ TEST(SignRaster, DotsAreCrispUnlessSmoothingIsAsked) {
     SignRaster smooth;
     smooth.render(cp932::fromUtf8("電光掲示板"), font, 0, 16);
     EXPECT_GT(greys(smooth), 0);
+}
+
+TEST(SignRaster, CharactersBeyondCodePage932DrawFromTheInstalledFonts) {
+    const SignFont font = fontNamed("ＭＳ Ｐゴシック", 16);
+    const auto rendered = [&font](const char* utf8) {
+        SignRaster raster;
+        raster.render(cp932::fromUtf8(utf8), font, 0, 16);
+        return raster.image();
+    };
+    const QImage accented = rendered("é");
+    EXPECT_NE(accented, rendered("～"));
+    EXPECT_NE(accented, rendered("e"));
+    // Emoji, Hangul and simplified Chinese come from faces the sign's font falls back to; an
+    // emoji's colours light its dots as a silhouette.
+    for (const char* text : {"🎉", "😀", "한", "简"}) {
+        SCOPED_TRACE(text);
+        SignRaster raster;
+        raster.render(cp932::fromUtf8(text), font, 0, 16);
+        const QRect lit = litBounds(raster);
+        EXPECT_GE(lit.width(), 6);
+        EXPECT_GE(lit.height(), 6);
+        EXPECT_NE(raster.image(), rendered("～"));
+        EXPECT_NE(raster.image(), rendered("\U0010FFFD")) << "no face has the glyph";
+    }
 }

@@ -159,3 +159,34 @@ TEST(FeedListFileWrite, FailuresNameTheFileAndKeepTheOldOne) {
     ASSERT_TRUE(FeedListFile::write(dir.file("news.csv"), many).ok());
     EXPECT_EQ(FeedListFile::read(dir.file("news.csv")).entries, many);
 }
+
+TEST(FeedListFileRead, CharactersBeyondCodePage932AreReferencesInTheFile) {
+    TempDir dir;
+    // A title with é and 🎉; text that only looks like references (an escaped "&", a hex
+    // reference, one to a character with a form, an entity); a private use character of the
+    // user-defined area in its own bytes.
+    const std::string file = cp932::fromUtf8("Caf&#233; &#127881;,http://x/caf&#233;,○\r\n"
+                                             "&#38;#233; &#xE9; &#65; &eacute; &#38;x,u,×\r\n") +
+                             "\xF0\x40,u2,x\r\n";
+    dir.write("news.csv", file);
+    const std::vector<FeedEntry> entries = FeedListFile::read(dir.file("news.csv")).entries;
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(cp932::toUtf8(entries[0].title), "Caf\u00E9 \U0001F389");
+    EXPECT_EQ(entries[0].title.size(), 8u); // each such character is two bytes
+    EXPECT_EQ(cp932::toUtf8(entries[0].uri), "http://x/caf\u00E9");
+    EXPECT_EQ(entries[1].title, "&#233; &#xE9; &#65; &eacute; &#38;x");
+    EXPECT_EQ(cp932::toUtf8(entries[2].title), "\uE000");
+    ASSERT_TRUE(FeedListFile::write(dir.file("copy.csv"), entries).ok());
+    EXPECT_EQ(dir.read("copy.csv"), file);
+
+    // The cut at 4096 bytes counts each such character as two and never splits one.
+    std::string line = "a";
+    for (int i = 0; i < 2048; ++i)
+        line += "&#233;";
+    line += ",u,f\r\n";
+    const std::vector<FeedEntry> cut = loadBytes(dir, line);
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].title.size(), 4095u);
+    EXPECT_EQ(cp932::toUtf8(cut[0].title),
+              std::string("a").append(QString(2047, QChar(0xE9)).toStdString()));
+}

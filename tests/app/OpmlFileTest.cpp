@@ -33,18 +33,20 @@ TEST(OpmlFile, FlattensNestedFoldersAndTakesTheTitleElseTheText) {
 TEST(OpmlFile, ExportThenImportGivesTheSameList) {
     const std::vector<FeedEntry> entries{
         feed("東京 <&> \"news\"", "http://a.example/rss?x=1&y=2", "\x81\x9B"),
-        feed("", "http://", "\x81\x7E")};
+        feed("", "http://", "\x81\x7E"), feed("Café 🎉", "http://b.example/", "")};
     TempDir dir;
     const std::string path = dir.file("feeds.opml");
     ASSERT_TRUE(OpmlFile::write(path, entries).ok());
     const OpmlFile::Loaded loaded = OpmlFile::read(path);
     ASSERT_TRUE(loaded.outcome.ok());
-    ASSERT_EQ(loaded.feeds.size(), 2u);
+    ASSERT_EQ(loaded.feeds.size(), 3u);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         EXPECT_EQ(loaded.feeds[i].title, entries[i].title);
         EXPECT_EQ(loaded.feeds[i].uri, entries[i].uri);
     }
     EXPECT_NE(OpmlFile::format(entries).find(R"(type="rss")"), std::string::npos);
+    // The export writes the characters themselves.
+    EXPECT_NE(OpmlFile::format(entries).find(R"(title="Café 🎉")"), std::string::npos);
     EXPECT_EQ(OpmlFile::format(entries).rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u);
 }
 

@@ -139,6 +139,21 @@ TEST(SettingsSave, EveryValueReadsBackAsSaved) {
     EXPECT_NE(text.find("\r\nOP11=\r\n"), std::string::npos);
 }
 
+TEST(SettingsSave, TextBeyondCodePage932RoundTripsByteForByte) {
+    TempDir dir;
+    GlowtapeSettings s = GlowtapeSettings::defaults();
+    s.browserProgram = cp932::fromUtf8("/opt/Caf\u00E9/\u7B80\u8BF4");
+    s.articleFontName = cp932::fromUtf8("Noto Sans \U0001F600");
+    ASSERT_TRUE(s.save(dir.file("glowtape3.ini")).ok());
+    const std::string text = dir.read("glowtape3.ini");
+    EXPECT_NE(text.find("\r\nurlEXE=/opt/Caf&#233;/&#31616;&#35828;\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nname1=Noto Sans &#128512;\r\n"), std::string::npos);
+    const GlowtapeSettings read = GlowtapeSettings::read(SettingsReader(dir.file("glowtape3.ini")));
+    EXPECT_EQ(read, s);
+    ASSERT_TRUE(read.save(dir.file("glowtape3.ini")).ok());
+    EXPECT_EQ(dir.read("glowtape3.ini"), text);
+}
+
 TEST(SettingsSave, RewritesAnExistingFileInPlaceAndKeepsForeignLines) {
     TempDir dir;
     dir.write("glowtape3.ini",

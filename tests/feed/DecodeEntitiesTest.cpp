@@ -25,8 +25,20 @@ TEST(DecodeEntities, ReplacesInTheFixedOrder) {
               wave + wave + fullBang);
 }
 
+TEST(DecodeEntities, DecodesCharacterReferencesToTheirCharacters) {
+    EXPECT_EQ(cp932::toUtf8(DecodeEntities("Caf&#233; &eacute;t&eacute; &#x1F389;&#X41;")),
+              "Caf\u00E9 \u00E9t\u00E9 \U0001F389A");
+    // Escaped once more, as HTML in a feed's text is, it decodes too; a kanji keeps its form.
+    EXPECT_EQ(DecodeEntities("&amp;#26085;&amp;euro;"), cp932::fromUtf8("\u65E5\u20AC"));
+    EXPECT_EQ(cp932::toUtf8(DecodeEntities("&Sigma;&omega;&diams;&hArr;&yuml;&nbsp;&euro;")),
+              "\u03A3\u03C9\u2666\u21D4\u00FF \u20AC");
+    // A reference to "?" is a question mark, which becomes the wave dash.
+    EXPECT_EQ(DecodeEntities("&#63;"), wave);
+}
+
 TEST(DecodeEntities, LeavesOtherEntitiesAndCaseVariants) {
-    EXPECT_EQ(DecodeEntities("&#38; &nbsp; &AMP; &Lt;"), "&#38; &nbsp; &AMP; &Lt;");
+    EXPECT_EQ(DecodeEntities("&AMP; &Lt; &eAcute; &#0; &#9; &#xD800; &#1114112; &#12a; &#; &x;"),
+              "&AMP; &Lt; &eAcute; &#0; &#9; &#xD800; &#1114112; &#12a; &#; &x;");
     EXPECT_EQ(DecodeEntities(""), "");
     // Two-byte characters around and between the patterns are untouched.
     const std::string japanese = cp932::fromUtf8("\xE6\x97\xA5&lt;\xE3\x82\xBD");

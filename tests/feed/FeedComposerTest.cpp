@@ -134,6 +134,14 @@ TEST_F(FeedComposerTest, TipShowsUpTo37BytesOfTheTitle) {
     compose("<title>c", japanese);
     EXPECT_EQ(view.trayTip,
               "Glowtape " + openBracket + std::string(35, 'j') + "..." + closeBracket);
+    // So is a character beyond code page 932, which counts two bytes; one that fits stays.
+    const std::string accented = cp932::fromUtf8("\u00E9");
+    compose("<title>c", std::string(35, 'k') + accented + "kk");
+    EXPECT_EQ(view.trayTip,
+              "Glowtape " + openBracket + std::string(35, 'k') + "..." + closeBracket);
+    compose("<title>c", std::string(34, 'k') + accented + "kk");
+    EXPECT_EQ(view.trayTip,
+              "Glowtape " + openBracket + std::string(34, 'k') + accented + "..." + closeBracket);
 }
 
 TEST_F(FeedComposerTest, LongLinesAreReadOnlyTo4096Bytes) {

@@ -77,8 +77,26 @@ TEST(FeedEncoding, VendorCharactersAndBrokenBytes) {
     // "]" is also the second byte of "‐", which therefore cannot end a CDATA section.
     EXPECT_EQ(composedRecords("<title><![CDATA[\x81\x5D]>x]]></title>", "text/xml; charset=sjis"),
               Lines{"‐]>x| | "});
-    // A character beyond the BMP from UTF-16 is one "?" too; a NUL ends the text.
+    // A character beyond the BMP from UTF-16 stands; a NUL ends the text.
     EXPECT_EQ(composedRecords("\xFF\xFE" + encoded("<title>a😀b</title>", "UTF-16LE") +
                               std::string("\0\0<title>c", 10)),
-              Lines{"a～b| | "});
+              Lines{"a😀b| | "});
+}
+
+TEST(FeedEncoding, UserDefinedAreaOfAShiftJisFeedNeverPosesAsAnotherFeedsCharacter) {
+    // A UTF-8 feed brought "é"; a Shift_JIS feed then sends the very bytes of its code, and
+    // the first and last codes of the area: each is the private use character that code page
+    // 932 defines for it.
+    EXPECT_EQ(composedRecords("<title>caf\xC3\xA9</title>"), Lines{"café| | "});
+    const std::string accented = cp932::fromUtf8("é");
+    const auto lead = static_cast<unsigned char>(accented[0]);
+    const auto trail = static_cast<unsigned char>(accented[1]);
+    const char32_t privateUse[] = {
+        char32_t(0xE000 + (lead - 0xF0) * 188 + trail - 0x40 - (trail > 0x7F ? 1 : 0)), 0xE000,
+        0xE757};
+    const std::string expected = QString::fromUcs4(privateUse, 3).toStdString() + "| | ";
+    EXPECT_EQ(composedRecords("<title>" + accented + "\xF0\x40\xF9\xFC</title>",
+                              "text/xml; charset=Shift_JIS"),
+              Lines{expected});
+    EXPECT_EQ(composedRecords("<title>caf\xC3\xA9</title>"), Lines{"café| | "});
 }

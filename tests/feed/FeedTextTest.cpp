@@ -20,9 +20,10 @@ TEST(FeedText, ConvertsUtf8ToCodePage932) {
     // 日本 and a half-width katakana ｱ.
     EXPECT_EQ(tagLines("<title>\xE6\x97\xA5\xE6\x9C\xAC\xEF\xBD\xB1"),
               (Lines{"", "<title>\x93\xFA\x96\x7B\xB1"}));
-    // é has no code page 932 form; a byte-order mark is a character like any other.
-    EXPECT_EQ(tagLines("caf\xC3\xA9"), (Lines{"caf?"}));
-    EXPECT_EQ(tagLines("\xEF\xBB\xBF<rss>"), (Lines{"?", "<rss>"}));
+    // é has no code page 932 form and keeps its extra code; a byte-order mark is a character
+    // like any other.
+    EXPECT_EQ(tagLines("caf\xC3\xA9"), (Lines{cp932::fromUtf8("caf\u00E9")}));
+    EXPECT_EQ(tagLines("\xEF\xBB\xBF<rss>"), (Lines{cp932::fromUtf16(u"\uFEFF"), "<rss>"}));
 }
 
 TEST(FeedText, TextEndsAtTheFirstNul) {
@@ -38,19 +39,21 @@ TEST(FeedText, EachMalformedUtf8SequenceBecomesOneQuestionMark) {
     // A stray byte costs one character; the rest of the feed stands.
     EXPECT_EQ(tagLines("<title>a\xFF</title><title>\xE6\x97\xA5</title>"),
               (Lines{"", "<title>a?", "</title>", "<title>\x93\xFA", "</title>"}));
-    // Shift-JIS bytes of 日本 read as UTF-8.
-    EXPECT_EQ(tagLines("<title>\x93\xFA\x96\x7B</title>"), (Lines{"", "<title>??{", "</title>"}));
+    // Shift-JIS bytes of 日本 read as UTF-8: no byte starts a sequence but "{".
+    EXPECT_EQ(tagLines("<title>\x93\xFA\x96\x7B</title>"), (Lines{"", "<title>???{", "</title>"}));
     // Dropping CDATA markers does not join the halves of a broken character.
-    EXPECT_EQ(tagLines("<t>\xE6<![CDATA[\x97\xA5]]>"), (Lines{"", "<t>??"}));
+    EXPECT_EQ(tagLines("<t>\xE6<![CDATA[\x97\xA5]]>"), (Lines{"", "<t>???"}));
 }
 
-TEST(FeedText, FourByteCharactersBecomeQuestionMarks) {
+TEST(FeedText, FourByteCharactersKeepTheirExtraCodes) {
     // An emoji and a rare CJK character (U+20BB7) next to ordinary text.
-    EXPECT_EQ(tagLines("<title>a\xF0\x9F\x98\x80z\xF0\xA0\xAE\xB7!"), (Lines{"", "<title>a?z?!"}));
-    // Without its fourth byte the sequence is read by the three-byte rule; a stray
-    // continuation byte after a full one is malformed.
+    EXPECT_EQ(tagLines("<title>a\xF0\x9F\x98\x80z\xF0\xA0\xAE\xB7!"),
+              (Lines{"", cp932::fromUtf8("<title>a\U0001F600z\U00020BB7!")}));
+    // Without its fourth byte the sequence is one "?"; a stray continuation byte after a
+    // full one is malformed.
     EXPECT_EQ(tagLines("<title>a\xF0\x9F\x98"), (Lines{"", "<title>a?"}));
-    EXPECT_EQ(tagLines("<title>\xF0\x9F\x98\x80\x80"), (Lines{"", "<title>??"}));
+    EXPECT_EQ(tagLines("<title>\xF0\x9F\x98\x80\x80"),
+              (Lines{"", cp932::fromUtf8("<title>\U0001F600?")}));
 }
 
 TEST(FeedText, FormIsCheckedButNothingElse) {

@@ -93,6 +93,25 @@ TEST_F(FeedTool, PrintsJsonThatParses) {
     EXPECT_EQ(records[1].toObject()["link"].toString(), "http://c/1?x=1&amp;y=2");
 }
 
+TEST_F(FeedTool, PrintsEveryCharacterOfTheFeedExactly) {
+    const QStringList titles{"Café 🎉 ニュース", "Ärzte über 𠮷野家", "한국어 简体中文 ½ ™ €",
+                             "emoji 😀👍🏽 and ☃", "Pokémon の新作"};
+    std::string items;
+    for (const QString& title : titles)
+        items += "<item><title>" + title.toStdString() + "</title></item>";
+    TempDir dir;
+    dir.write("feed.xml", "<rss><channel><title>Welt</title><description>&amp;#233; &amp;eacute; "
+                          "&amp;#x1F389;</description>" +
+                              items + "</channel></rss>");
+    const ToolRun run = runTool({"--json", QString::fromStdString(dir.file("feed.xml"))});
+    EXPECT_EQ(run.exitCode, 0);
+    const QJsonArray records = QJsonDocument::fromJson(run.out).object()["records"].toArray();
+    ASSERT_EQ(records.size(), titles.size() + 1) << run.out.toStdString();
+    EXPECT_EQ(records[0].toObject()["description"].toString(), "é é 🎉");
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        EXPECT_EQ(records[i + 1].toObject()["title"].toString(), titles[i]);
+}
+
 TEST_F(FeedTool, ReportsAFailedDownload) {
     LocalHttpServer server;
     const ToolRun run = runTool({"--json", QString::fromStdString(server.url("/missing"))});

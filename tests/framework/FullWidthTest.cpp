@@ -12,6 +12,10 @@ std::string fullWidthUtf8(const std::string& utf8) {
 TEST(FullWidth, MapsAsciiAndSpaceKeepsLineBreaksAndFullWidthText) {
     EXPECT_EQ(fullWidthUtf8("Ab 1!~\r\n"), "Ａｂ　１！～\r\n");
     EXPECT_EQ(fullWidthUtf8("●日本［  x  ］"), "●日本［　　ｘ　　］");
+    // Characters beyond code page 932 keep their codes.
+    const std::string beyond = cp932::fromUtf8("Café 🎉");
+    EXPECT_EQ(toFullWidth(beyond), cp932::fromUtf8("Ｃａｆ") + beyond.substr(3, 2) +
+                                       cp932::fromUtf8("　") + beyond.substr(6, 2));
 }
 
 TEST(FullWidth, JoinsHalfWidthKatakanaWithTheirMarks) {

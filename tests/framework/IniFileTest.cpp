@@ -63,6 +63,24 @@ TEST(IniFileRead, ReturnsAtMost2047BytesWithoutSplittingACharacter) {
     EXPECT_EQ(loadValue(dir, "[s]\r\nk=" + split + "\r\n", "s", "k"), std::string(2046, 'y'));
 }
 
+TEST(IniFileRead, ValuesBeyondCodePage932AreReferencesThatCountTwoBytes) {
+    TempDir dir;
+    const std::string file = "[s]\r\nk=Caf&#233; &#127881; &#38;#233; &#xE9;\r\n";
+    dir.write("t.ini", file);
+    IniFile ini(dir.file("t.ini"));
+    const std::string value = ini.read("s", "k", "");
+    EXPECT_EQ(cp932::toUtf8(value), "Caf\u00E9 \U0001F389 &#233; &#xE9;");
+    ini.write("s", "k", value);
+    ini.write("s", "typed", cp932::fromUtf8("\uD55C\uAD6D\uC5B4 \u2603"));
+    ASSERT_TRUE(ini.save().ok());
+    EXPECT_EQ(dir.read("t.ini"), file + "typed=&#54620;&#44397;&#50612; &#9731;\r\n");
+    EXPECT_EQ(cp932::toUtf8(IniFile(dir.file("t.ini")).read("s", "typed", "")),
+              "\uD55C\uAD6D\uC5B4 \u2603");
+    // 2046 bytes and then é: the character does not fit.
+    const std::string tooLong = std::string(2046, 'y');
+    EXPECT_EQ(loadValue(dir, "[s]\r\nk=" + tooLong + "&#233;\r\n", "s", "k"), tooLong);
+}
+
 TEST(IniFileRead, AcceptsEveryLineEndAndUsesTheFirstOfDuplicates) {
     TempDir dir;
     EXPECT_EQ(loadValue(dir, "[s]\nk=lf\n", "s", "k"), "lf");
@@ -114,7 +132,7 @@ TEST(IniFileWrite, ValuesThatReadingWouldTrimOrUnquoteReadBackAsWritten) {
     ini.write("s", "k", ini.read("s", "k", ""));
     const std::vector<std::string> values = {" lead", "trail\n", "'single'", "\"", "plain", ""};
     for (std::size_t i = 0; i < values.size(); ++i)
-        ini.write("s", "v" + std::to_string(i), values[i]);
+        ini.write("s", std::string("v").append(std::to_string(i)), values[i]);
     ASSERT_TRUE(ini.save().ok());
     EXPECT_EQ(dir.read("t.ini"), "[s]\r\nk=\"\"twice\"\"\r\nv0=\" lead\"\r\nv1=\"trail \"\r\n"
                                  "v2=\"'single'\"\r\nv3=\"\r\nv4=plain\r\nv5=\r\n");

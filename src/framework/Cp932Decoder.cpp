@@ -1,4 +1,4 @@
-#include "feed/Cp932Decoder.h"
+#include "framework/Cp932Decoder.h"
 
 #include <cerrno>
 #include <iconv.h>
