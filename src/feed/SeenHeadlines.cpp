@@ -2,6 +2,7 @@
 
 #include "feed/LineStores.h"
 #include "framework/Cp932.h"
+#include "framework/Cp932FileForm.h"
 #include "framework/FileBytes.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ void SeenHeadlines::load(const std::string& path) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (!line.empty())
-            see(line);
+            see(cp932::fromFileForm(line));
         start = end + 1;
     }
 }
@@ -62,7 +63,7 @@ void SeenHeadlines::load(const std::string& path) {
 Outcome SeenHeadlines::save(const std::string& path) const {
     std::string bytes;
     for (const std::string& key : order_)
-        bytes += key + "\r\n";
+        bytes += cp932::toFileForm(key) + "\r\n";
     if (FileBytes::replace(path, bytes))
         return Outcome::success();
     return Outcome::failure(cp932::fromUtf8(path + " に書き込めません"));

@@ -157,6 +157,16 @@ TEST(SeenHeadlines, KeepsTheTenThousandShownLastAndReplacesItsFileWhole) {
     EXPECT_FALSE(failed.ok());
     EXPECT_EQ(dir.read("seen.txt"), written);
 
+    // A character without a code page 932 form has a code for this run only: the file keeps
+    // the character itself.
+    const std::string cafe = cp932::fromUtf8("http://x/Café");
+    SeenHeadlines accented;
+    accented.see(cafe);
+    ASSERT_TRUE(accented.save(path).ok());
+    EXPECT_EQ(dir.read("seen.txt"), "http://x/Caf&#233;\r\n");
+    loaded.load(path);
+    EXPECT_TRUE(loaded.contains(cafe));
+
     // A headline without a link is known by its title.
     EXPECT_EQ(SeenHeadlines::keyOf({"title", " ", " "}), "title");
     EXPECT_EQ(SeenHeadlines::keyOf({"title", "http://z/", " "}), "http://z/");
