@@ -207,5 +207,26 @@ class DesktopTestCase(unittest.TestCase):
         # "表示" is the fifth item; its first item is "ボーダーを表示".
         self.x("xdotool", "key", "--delay", "80", "Down", "Down", "Down", "Down", "Down", "Right", "Return")
 
+    def window_id(self, prefix):
+        """The id of the first managed window whose name starts with `prefix`, or None."""
+        for line in self.x("wmctrl", "-l").splitlines():
+            fields = line.split(None, 3)
+            if len(fields) == 4 and fields[3].startswith(prefix):
+                return fields[0]
+        return None
+
+    def click_in(self, window, x, y, button=1):
+        at = dict(line.split("=") for line in
+                  self.x("xdotool", "getwindowgeometry", "--shell", str(int(window, 16))).splitlines())
+        self.x("xdotool", "mousemove", str(int(at["X"]) + x), str(int(at["Y"]) + y), "click", str(button))
+
+    def keys(self, *names):
+        for name in names:
+            self.x("xdotool", "key", name)
+            time.sleep(0.15)
+
+    def visible_windows(self, pid):
+        return set(self.x("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split())
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=False)

@@ -20,24 +20,6 @@ class FeedManagerTest(DesktopTestCase):
         self.server = FeedServer({"/first.xml": rss("First"), "/new.xml": rss("New")})
         self.addCleanup(self.server.close)
 
-    def window_id(self, prefix):
-        for line in self.x("wmctrl", "-l").splitlines():
-            fields = line.split(None, 3)
-            if len(fields) == 4 and fields[3].startswith(prefix):
-                return fields[0]
-        return None
-
-    def click_in(self, window, x, y, button=1):
-        geometry = dict(line.split("=") for line in
-                        self.x("xdotool", "getwindowgeometry", "--shell", str(int(window, 16))).splitlines())
-        self.x("xdotool", "mousemove", str(int(geometry["X"]) + x), str(int(geometry["Y"]) + y),
-               "click", str(button))
-
-    def keys(self, *names):
-        for name in names:
-            self.x("xdotool", "key", name)
-            time.sleep(0.15)
-
     def open_ticker_menu(self):
         ticker = wait_until(lambda: self.window_id("Glowtape 【"))
         self.assertIsNotNone(ticker, self.window_names())

@@ -21,29 +21,6 @@ class RotationTest(DesktopTestCase):
                                  delays={"/slow.xml": 8})
         self.addCleanup(self.server.close)
 
-    def window_id(self, prefix):
-        for line in self.x("wmctrl", "-l").splitlines():
-            fields = line.split(None, 3)
-            if len(fields) == 4 and fields[3].startswith(prefix):
-                return fields[0]
-        return None
-
-    def geometry(self, window):
-        return dict(line.split("=") for line in
-                    self.x("xdotool", "getwindowgeometry", "--shell", str(int(window, 16))).splitlines())
-
-    def click_in(self, window, x, y, button=1):
-        at = self.geometry(window)
-        self.x("xdotool", "mousemove", str(int(at["X"]) + x), str(int(at["Y"]) + y), "click", str(button))
-
-    def keys(self, *names):
-        for name in names:
-            self.x("xdotool", "key", name)
-            time.sleep(0.15)
-
-    def visible_windows(self, pid):
-        return set(self.x("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split())
-
     def right_click_opens_a_menu(self, program, ticker):
         before = self.visible_windows(program.pid)
         self.click_in(ticker, 40, 15, button=3)

@@ -16,9 +16,6 @@ class SlowFeedTest(DesktopTestCase):
         self.server = FeedServer({"/quick.xml": QUICK, "/slow.xml": QUICK}, delays={"/slow.xml": 8})
         self.addCleanup(self.server.close)
 
-    def visible_windows(self, pid):
-        return set(self.x("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split())
-
     def test_the_menu_opens_and_exit_saves_while_a_feed_loads(self):
         rows = [("速い", self.server.url("/quick.xml"), "○"), ("遅い", self.server.url("/slow.xml"), "○")]
         self.write_settings_file("news.csv", b"".join(cp932("%s,%s,%s" % row) + b"\r\n" for row in rows))
