@@ -174,11 +174,24 @@ void TLightStr::setPauseOnHover(bool pause) {
 
 void TLightStr::setHeld(bool held) {
     held_ = held;
-    if (held)
-        pointerCheck_.start();
-    else
-        pointerCheck_.stop();
     applyTimer();
+}
+
+void TLightStr::setAsleep(bool asleep) {
+    asleep_ = asleep;
+    applyTimer();
+}
+
+void TLightStr::applyTimer() {
+    if (timerWanted_ && !held_ && !asleep_)
+        timer_.start();
+    else
+        timer_.stop();
+    // Asleep, the pointer is looked for again on waking.
+    if (!held_ || asleep_)
+        pointerCheck_.stop();
+    else if (!pointerCheck_.isActive())
+        pointerCheck_.start();
 }
 
 void TLightStr::enterEvent(QEnterEvent* event) {

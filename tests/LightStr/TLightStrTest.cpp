@@ -143,3 +143,35 @@ TEST(TLightStr, ScrollingShowsThePictureAFullRedrawWouldShow) {
             << "reverse " << c.reverse << " vertical " << c.vertical << " sending " << c.sending;
     }
 }
+
+// Sleep and the pointer both hold the timer; only when neither does it run again, and the
+// show goes on from the column where it stopped. A show started while asleep waits too.
+TEST(TLightStr, SleepAndThePointerHoldTheTimerTogether) {
+    TLightStr sign;
+    sign.resize(192, 44);
+    sign.Paint();
+    sign.setPauseOnHover(true);
+    sign.setShowStrings({"ABCDEF"});
+    sign.setAsleep(true);
+    sign.StartShow();
+    EXPECT_TRUE(sign.ShowActive());
+    EXPECT_FALSE(sign.timer().isActive());
+
+    sign.setAsleep(false);
+    EXPECT_TRUE(sign.timer().isActive());
+    for (int i = 0; i < 7; ++i)
+        sign.TimerTick();
+    const int column = sign.engine().cursor();
+    sign.setAsleep(true);
+    EXPECT_FALSE(sign.timer().isActive());
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&sign, &enter);
+    sign.setAsleep(false);
+    EXPECT_FALSE(sign.timer().isActive()) << "woken under the pointer";
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&sign, &leave);
+    EXPECT_TRUE(sign.timer().isActive());
+    EXPECT_EQ(sign.engine().cursor(), column);
+    EXPECT_EQ(sign.ShowIndex(), 0);
+}

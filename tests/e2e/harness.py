@@ -1,6 +1,7 @@
 """End-to-end harness: one private X server, window manager, home and runtime directory per
 test, the real program started in it, and a local HTTP server for feeds."""
 
+import collections
 import http.server
 import os
 import shutil
@@ -20,15 +21,17 @@ def cp932(text):
 class FeedServer:
     """Serves a dictionary of path -> bytes on 127.0.0.1 at an ephemeral port. A path in
     `delays` answers that many seconds after its request arrived; `requested[path]` is set
-    when a request for it arrives."""
+    when a request for it arrives, and `hits[path]` counts them."""
 
     def __init__(self, documents, delays=None):
         # Kept, so that a test may add documents that name the server's own address.
         self.documents = documents = dict(documents)
         delays = dict(delays or {})
         self.requested = {path: threading.Event() for path in documents}
+        self.hits = collections.Counter()
 
         requested = self.requested
+        hits = self.hits
 
         class Handler(http.server.BaseHTTPRequestHandler):
             def do_GET(self):
@@ -36,6 +39,7 @@ class FeedServer:
                 if body is None:
                     self.send_error(404)
                     return
+                hits[self.path] += 1
                 requested.setdefault(self.path, threading.Event()).set()
                 time.sleep(delays.get(self.path, 0))
                 try:
@@ -134,6 +138,25 @@ class DesktopTestCase(unittest.TestCase):
                                    stderr=subprocess.PIPE, **kwargs)
         self.processes.append(process)
         return process
+
+    def start_session_bus(self):
+        """A session bus of the test's own, for the program and the test's stand-ins."""
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                               text=True)
+        self.processes.append(bus)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        bus.stdout.close()
+
+    def start_service(self, command):
+        """Starts a stand-in service that prints one line once it is ready, and waits for it."""
+        service = subprocess.Popen(command, env=self.env, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, text=True)
+        self.processes.append(service)
+        ready = service.stdout.readline().strip()
+        service.stdout.close()
+        self.assertEqual(ready, "ready", command)
+        return service
 
     def start_program(self):
         return self._spawn([PROGRAM])
