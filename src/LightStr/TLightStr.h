@@ -121,7 +121,8 @@ private:
     void present() override { update(); }
     void presentMoved(int delta) override;
     // The part of `area` that no sibling covers, when it is one rectangle; else empty.
-    QRect uncovered(QRect area) const;
+    // `seeThrough` is set when a sibling that covers some of it is not opaque.
+    QRect uncovered(QRect area, bool& seeThrough) const;
     void lineNext(int index) override;
     void lineEof() override;
     void showActiveChanged(bool active) override;
@@ -146,6 +147,7 @@ private:
     };
 
     bool painting_ = false;
+    bool painted_ = false; // a paint event came since the flag was cleared
     bool paintQueued_ = false;
     PaintedGeometry lastPaint_;
 };
