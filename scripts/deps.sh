@@ -5,13 +5,13 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libcurl4-openssl-dev libx11-dev zlib1g-dev
+    qt6-base-dev libcurl4-openssl-dev libx11-dev libxss-dev libxext-dev zlib1g-dev
     libgtest-dev libgmock-dev
     xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick
     fonts-ipafont-gothic fonts-noto-cjk fonts-noto-color-emoji
     python3 clang-format
     qt6-webengine-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
-    at-spi2-core dbus-x11 python3-pyatspi
+    at-spi2-core dbus-x11 python3-pyatspi python3-dbus
     dbus-daemon dbus-bin dunst python3-gi gir1.2-glib-2.0
     desktop-file-utils appstream librsvg2-bin dpkg-dev man-db
     clang-14 libfuzzer-14-dev libclang-rt-14-dev

@@ -1,5 +1,7 @@
 #include "LightStr/TLightStr.h"
 
+#include "LightStr/BackingStoreScroll.h"
+
 #include "framework/SystemColor.h"
 
 #include <QCursor>
@@ -74,6 +76,7 @@ QRect TLightStr::pictureRect() const {
 }
 
 void TLightStr::paintEvent(QPaintEvent* event) {
+    painted_ = true;
     engine_->ensurePicture();
     engine_->pictureExposed();
     QPainter painter(this);
@@ -112,11 +115,14 @@ void TLightStr::paintEvent(QPaintEvent* event) {
 }
 
 // The pixels already shown are moved where they are (on the X server, no image transfer);
-// only the entering strip is painted again.
+// only the entering strip is drawn again, straight into the window's backing store where it
+// can be.
 void TLightStr::presentMoved(int delta) {
     const QRect picture = pictureRect() & rect();
-    const QRect moving = uncovered(picture);
-    const int length = engine_->direction() ? picture.height() : picture.width();
+    bool seeThrough = false;
+    const QRect moving = uncovered(picture, seeThrough);
+    const bool vertical = engine_->direction();
+    const int length = vertical ? picture.height() : picture.width();
     // A move of a fraction of a logical pixel cannot be asked of the window system.
     const qreal logical = delta / engine_->scale();
     const bool whole = std::abs(logical - std::round(logical)) < 1e-9;
@@ -125,19 +131,22 @@ void TLightStr::presentMoved(int delta) {
         return;
     }
     delta = int(std::lround(logical));
-    if (engine_->direction())
-        scroll(0, delta, moving);
-    else
-        scroll(delta, 0, moving);
-    // What a sibling hides keeps step with the picture too.
-    const QRegion hidden = QRegion(picture) - moving;
-    if (!hidden.isEmpty())
-        update(hidden);
+    // A repaint still owed to the window comes first. One that reached the sign has shown
+    // the moved picture in part: all of it is shown again.
+    painted_ = false;
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
+    if (painted_)
+        repaint(picture);
+    else if (!scrollInBackingStore(*this, moving, vertical, delta, engine_->buffer().image()))
+        scroll(vertical ? 0 : delta, vertical ? delta : 0, moving);
+    // A sibling that lets the sign show through has the hidden part keep step too.
+    if (seeThrough)
+        update(QRegion(picture) - moving);
 }
 
 // Qt moves pixels on the screen only where no sibling lies above the control (the
 // description bar overlaps the sign by a pixel); a sibling along one edge is cut off.
-QRect TLightStr::uncovered(QRect area) const {
+QRect TLightStr::uncovered(QRect area, bool& seeThrough) const {
     const QWidget* parent = parentWidget();
     if (!parent || isWindow())
         return area;
@@ -149,6 +158,8 @@ QRect TLightStr::uncovered(QRect area) const {
         const QRect cover = sibling->geometry().translated(-pos()) & area;
         if (cover.isEmpty())
             continue;
+        seeThrough = seeThrough || !(sibling->autoFillBackground() ||
+                                     sibling->testAttribute(Qt::WA_OpaquePaintEvent));
         if (cover.left() == area.left() && cover.right() == area.right()) {
             if (cover.top() == area.top())
                 area.setTop(cover.bottom() + 1);
@@ -195,11 +206,24 @@ void TLightStr::setPauseOnHover(bool pause) {
 
 void TLightStr::setHeld(bool held) {
     held_ = held;
-    if (held)
-        pointerCheck_.start();
-    else
-        pointerCheck_.stop();
     applyTimer();
+}
+
+void TLightStr::setAsleep(bool asleep) {
+    asleep_ = asleep;
+    applyTimer();
+}
+
+void TLightStr::applyTimer() {
+    if (timerWanted_ && !held_ && !asleep_)
+        timer_.start();
+    else
+        timer_.stop();
+    // Asleep, the pointer is looked for again on waking.
+    if (!held_ || asleep_)
+        pointerCheck_.stop();
+    else if (!pointerCheck_.isActive())
+        pointerCheck_.start();
 }
 
 void TLightStr::enterEvent(QEnterEvent* event) {

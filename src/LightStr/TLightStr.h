@@ -70,6 +70,10 @@ public:
     bool PauseOnHover() const { return pauseOnHover_; }
     void setPauseOnHover(bool pause);
     bool HeldByPointer() const { return held_; }
+    // While nobody can see the sign it sleeps: it stands still as under the pointer and goes
+    // on from the same column when it wakes. Lines put on it meanwhile wait for the wake.
+    bool Asleep() const { return asleep_; }
+    void setAsleep(bool asleep);
 
     // The font lines are rendered in, applied from the next line on. FontName is the stored
     // Windows face name in code page 932 ("ＭＳ ゴシック"; "@" first for vertical writing,
@@ -119,25 +123,22 @@ private:
     // Where the picture lies in the control, in logical pixels.
     QRect pictureRect() const;
     // The part of `area` that no sibling covers, when it is one rectangle; else empty.
-    QRect uncovered(QRect area) const;
+    // `seeThrough` is set when a sibling that covers some of it is not opaque.
+    QRect uncovered(QRect area, bool& seeThrough) const;
     void lineNext(int index) override;
     void lineEof() override;
     void showActiveChanged(bool active) override;
 
     bool geometryFollowsSettings() const;
     void setHeld(bool held);
-    void applyTimer() {
-        if (timerWanted_ && !held_)
-            timer_.start();
-        else
-            timer_.stop();
-    }
+    void applyTimer();
 
     QTimer timer_;
     QTimer pointerCheck_;
     bool timerWanted_ = false; // the show runs; the pointer may still hold the timer
     bool pauseOnHover_ = false;
     bool held_ = false;
+    bool asleep_ = false;
     std::unique_ptr<SignEngine> engine_;
     // What the last Paint saw, so a paint event asks for another one only after a change.
     struct PaintedGeometry {
@@ -149,6 +150,7 @@ private:
     };
 
     bool painting_ = false;
+    bool painted_ = false; // a paint event came since the flag was cleared
     bool paintQueued_ = false;
     PaintedGeometry lastPaint_;
 };

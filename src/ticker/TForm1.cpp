@@ -21,6 +21,7 @@
 #include "options/TForm2.h"
 #include "reader/TForm5.h"
 #include "ticker/SignPointer.h"
+#include "ticker/SignSleep.h"
 #include "ticker/TickerMenu.h"
 #include "ticker/TrayIcon.h"
 
@@ -100,6 +101,7 @@ void TForm1::buildControls() {
     LightStr1->setBackColor(0x00000000);
     LightStr1->setBit(4);
     LightStr1->OnDblClick = [this](TLightStr*) { LightStr1DblClick(); };
+    new SignSleep(*LightStr1, *this);
     // The ticker is seldom the active window; its tooltip shows all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     new SignPointer(

@@ -96,6 +96,7 @@ TEST(TLightStr, ShownSignFollowsResizesAndTurningAtTheNextPaint) {
 
 // A shown sign moves the pixels already on the screen and paints only the entering strip;
 // what reaches the screen must still be the whole buffer, as a full repaint would give it.
+// It also runs on an X server, whose backing store moves pixels on the server.
 TEST(TLightStr, ScrollingShowsThePictureAFullRedrawWouldShow) {
     struct Case {
         bool reverse;
@@ -127,6 +128,9 @@ TEST(TLightStr, ScrollingShowsThePictureAFullRedrawWouldShow) {
             sign->TimerTick();
             if (tick % c.ticksPerRepaint == 0)
                 QCoreApplication::processEvents();
+            // Now and then Qt still owes a repaint of part of the sign when it steps.
+            if (tick % 7 == 3)
+                sign->update(QRect(20, 4, 30, 30));
         }
         // The sign's own timer must not step the picture between the last repaint and the grab.
         sign->StopShow();
@@ -142,4 +146,36 @@ TEST(TLightStr, ScrollingShowsThePictureAFullRedrawWouldShow) {
         EXPECT_EQ(screen, buffer.copy(visible))
             << "reverse " << c.reverse << " vertical " << c.vertical << " sending " << c.sending;
     }
+}
+
+// Sleep and the pointer both hold the timer; only when neither does it run again, and the
+// show goes on from the column where it stopped. A show started while asleep waits too.
+TEST(TLightStr, SleepAndThePointerHoldTheTimerTogether) {
+    TLightStr sign;
+    sign.resize(192, 44);
+    sign.Paint();
+    sign.setPauseOnHover(true);
+    sign.setShowStrings({"ABCDEF"});
+    sign.setAsleep(true);
+    sign.StartShow();
+    EXPECT_TRUE(sign.ShowActive());
+    EXPECT_FALSE(sign.timer().isActive());
+
+    sign.setAsleep(false);
+    EXPECT_TRUE(sign.timer().isActive());
+    for (int i = 0; i < 7; ++i)
+        sign.TimerTick();
+    const int column = sign.engine().cursor();
+    sign.setAsleep(true);
+    EXPECT_FALSE(sign.timer().isActive());
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&sign, &enter);
+    sign.setAsleep(false);
+    EXPECT_FALSE(sign.timer().isActive()) << "woken under the pointer";
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&sign, &leave);
+    EXPECT_TRUE(sign.timer().isActive());
+    EXPECT_EQ(sign.engine().cursor(), column);
+    EXPECT_EQ(sign.ShowIndex(), 0);
 }

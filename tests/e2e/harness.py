@@ -1,6 +1,7 @@
 """End-to-end harness: one private X server, window manager, home and runtime directory per
 test, the real program started in it, and a local HTTP server for feeds."""
 
+import collections
 import http.server
 import os
 import shutil
@@ -20,17 +21,19 @@ def cp932(text):
 class FeedServer:
     """Serves a dictionary of path -> bytes on 127.0.0.1 at an ephemeral port. A path in
     `delays` answers that many seconds after its request arrived; `requested[path]` is set
-    when a request for it arrives, `answered[path]` holds the monotonic time its last answer
-    was sent."""
+    when a request for it arrives, `hits[path]` counts them, and `answered[path]` holds the
+    monotonic time its last answer was sent."""
 
     def __init__(self, documents, delays=None):
         # Kept, so that a test may add documents that name the server's own address.
         self.documents = documents = dict(documents)
         delays = dict(delays or {})
         self.requested = {path: threading.Event() for path in documents}
+        self.hits = collections.Counter()
         self.answered = {}
 
         requested = self.requested
+        hits = self.hits
         answered = self.answered
 
         class Handler(http.server.BaseHTTPRequestHandler):
@@ -39,6 +42,7 @@ class FeedServer:
                 if body is None:
                     self.send_error(404)
                     return
+                hits[self.path] += 1
                 requested.setdefault(self.path, threading.Event()).set()
                 time.sleep(delays.get(self.path, 0))
                 try:

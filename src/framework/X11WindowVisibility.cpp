@@ -1,0 +1,162 @@
+#include "framework/X11WindowVisibility.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+// X11 after Qt: its macros would clash with Qt's names.
+#include "framework/X11Display.h"
+
+#include <X11/Xatom.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The 32-bit values of a window property, empty when it is missing or of another type.
+std::vector<unsigned long> cardinals(Display* display, Window window, Atom property, Atom type) {
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(display, window, property, 0, 64, False, type, &actualType, &format,
+                           &count, &remaining, &data) == Success &&
+        actualType == type && format == 32 && data) {
+        const auto* items = reinterpret_cast<const unsigned long*>(data);
+        values.assign(items, items + count);
+    }
+    if (data)
+        XFree(data);
+    return values;
+}
+
+std::optional<unsigned long> cardinal(Display* display, Window window, Atom property) {
+    const std::vector<unsigned long> values = cardinals(display, window, property, XA_CARDINAL);
+    if (values.empty())
+        return std::nullopt;
+    return values.front();
+}
+
+// Adds events to what this program already receives from a window.
+void selectMore(Display* display, Window window, long mask) {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, window, &attributes))
+        XSelectInput(display, window, attributes.your_event_mask | mask);
+}
+
+constexpr unsigned long kAllDesktops = 0xFFFFFFFFul;
+
+} // namespace
+
+X11WindowVisibility::X11WindowVisibility(QWidget& window, QObject* parent)
+    : QObject(parent), window_(window) {
+    Display* display = x11Display();
+    if (!display)
+        return;
+    root_ = DefaultRootWindow(display);
+    wmState_ = XInternAtom(display, "_NET_WM_STATE", False);
+    hiddenState_ = XInternAtom(display, "_NET_WM_STATE_HIDDEN", False);
+    windowDesktop_ = XInternAtom(display, "_NET_WM_DESKTOP", False);
+    currentDesktop_ = XInternAtom(display, "_NET_CURRENT_DESKTOP", False);
+    selectMore(display, root_, PropertyChangeMask);
+    window_.installEventFilter(this);
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    attach();
+}
+
+X11WindowVisibility::~X11WindowVisibility() {
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->removeNativeEventFilter(this);
+}
+
+bool X11WindowVisibility::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ &&
+        (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show))
+        attach();
+    return false;
+}
+
+void X11WindowVisibility::attach() {
+    Display* display = x11Display();
+    const unsigned long handle = window_.internalWinId();
+    if (!display || handle == handle_)
+        return;
+    handle_ = handle;
+    obscured_ = false;
+    mapped_ = false;
+    if (handle_ != 0) {
+        selectMore(display, handle_,
+                   VisibilityChangeMask | StructureNotifyMask | PropertyChangeMask);
+        XWindowAttributes attributes{};
+        mapped_ = XGetWindowAttributes(display, handle_, &attributes) &&
+                  attributes.map_state == IsViewable;
+        readMinimised();
+        readWorkspaces();
+    }
+    update();
+}
+
+void X11WindowVisibility::readMinimised() {
+    const std::vector<unsigned long> states = cardinals(x11Display(), handle_, wmState_, XA_ATOM);
+    minimised_ = std::find(states.begin(), states.end(), hiddenState_) != states.end();
+}
+
+void X11WindowVisibility::readWorkspaces() {
+    Display* display = x11Display();
+    const std::optional<unsigned long> own = cardinal(display, handle_, windowDesktop_);
+    const std::optional<unsigned long> current = cardinal(display, root_, currentDesktop_);
+    elsewhere_ = own && current && *own != kAllDesktops && *own != *current;
+}
+
+bool X11WindowVisibility::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (handle_ == 0 || eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & 0x7f) {
+    case XCB_VISIBILITY_NOTIFY: {
+        const auto* visibility = reinterpret_cast<const xcb_visibility_notify_event_t*>(event);
+        if (visibility->window != handle_)
+            return false;
+        obscured_ = visibility->state == XCB_VISIBILITY_FULLY_OBSCURED;
+        break;
+    }
+    case XCB_MAP_NOTIFY:
+        if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->window != handle_)
+            return false;
+        mapped_ = true;
+        break;
+    case XCB_UNMAP_NOTIFY:
+        if (reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window != handle_)
+            return false;
+        mapped_ = false;
+        break;
+    case XCB_PROPERTY_NOTIFY: {
+        const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        if (property->window == handle_ && property->atom == wmState_)
+            readMinimised();
+        else if ((property->window == handle_ && property->atom == windowDesktop_) ||
+                 (property->window == root_ && property->atom == currentDesktop_))
+            readWorkspaces();
+        else
+            return false;
+        break;
+    }
+    default:
+        return false;
+    }
+    update();
+    return false;
+}
+
+void X11WindowVisibility::update() {
+    const bool seen = mapped_ && !obscured_ && !minimised_ && !elsewhere_;
+    if (seen == seen_)
+        return;
+    seen_ = seen;
+    emit seenChanged(seen);
+}

@@ -1,0 +1,21 @@
+#include "ticker/SignSleep.h"
+
+#include "LightStr/TLightStr.h"
+#include "framework/SessionScreenSaver.h"
+#include "framework/X11ScreenSaver.h"
+#include "framework/X11WindowVisibility.h"
+
+#include <QWidget>
+
+SignSleep::SignSleep(TLightStr& sign, QWidget& window)
+    : QObject(&window), sign_(sign), session_(new SessionScreenSaver(this)),
+      display_(new X11ScreenSaver(this)), window_(new X11WindowVisibility(window, this)) {
+    connect(session_, &SessionScreenSaver::activeChanged, this, &SignSleep::update);
+    connect(display_, &X11ScreenSaver::activeChanged, this, &SignSleep::update);
+    connect(window_, &X11WindowVisibility::seenChanged, this, &SignSleep::update);
+    update();
+}
+
+void SignSleep::update() {
+    sign_.setAsleep(session_->active() || display_->active() || !window_->seen());
+}
