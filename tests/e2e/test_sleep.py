@@ -28,14 +28,15 @@ def shift_between(before, after, width, height, limit):
 
 
 class SleepTest(DesktopTestCase):
-    WIDTH, HEIGHT = 560, 30  # the part of the sign compared
+    HEIGHT = 30  # the part of the sign compared, with the width the test chooses
 
     def setUp(self):
         super().setUp()
         self.start_session_bus()
         self.start_stand_in("screensaver_standin.py")
 
-    def start_ticker(self, feeds, *settings):
+    def start_ticker(self, feeds, *settings, compared_width=560):
+        self.width = compared_width
         self.server = FeedServer({path: body for path, body, _ in feeds},
                                  {path: delay for path, _, delay in feeds})
         self.addCleanup(self.server.close)
@@ -56,11 +57,23 @@ class SleepTest(DesktopTestCase):
                        env=self.env, stdout=subprocess.DEVNULL, check=True)
 
     def sign(self):
+        """The sign's pixels, once the window can be read (it may be mapping again)."""
         path = os.path.join(self.root, "sign.rgb")
-        subprocess.run(["import", "-window", self.window, "-crop",
-                        "%dx%d+0+0" % (self.WIDTH, self.HEIGHT), "rgb:" + path], env=self.env, check=True)
-        with open(path, "rb") as source:
-            return source.read()
+
+        def read():
+            taken = subprocess.run(["import", "-window", self.window, "-crop",
+                                    "%dx%d+0+0" % (self.width, self.HEIGHT), "-depth", "8",
+                                    "rgb:" + path],
+                                   env=self.env, stderr=subprocess.DEVNULL).returncode == 0
+            if taken:
+                with open(path, "rb") as source:
+                    return source.read()
+            return None
+
+        pixels = wait_until(read, timeout=5)
+        self.assertIsNotNone(pixels, "the ticker window cannot be read")
+        self.assertEqual(len(pixels), self.width * self.HEIGHT * 3)
+        return pixels
 
     def assert_moving(self):
         first = self.sign()
@@ -86,8 +99,9 @@ class SleepTest(DesktopTestCase):
         time.sleep(0.3)
         asleep = self.assert_still()
         self.screen_saver(False)
+        time.sleep(0.3)  # a few columns
         woken = self.sign()
-        shift = shift_between(asleep, woken, self.WIDTH, self.HEIGHT, limit=400)
+        shift = shift_between(asleep, woken, self.width, self.HEIGHT, limit=400)
         self.assertIsNotNone(shift, "the sign did not go on from where it stopped")
         self.assert_moving()
 
@@ -101,7 +115,7 @@ class SleepTest(DesktopTestCase):
     def test_asleep_the_rotation_stands_and_downloads_nothing(self):
         # Short feeds at the default speed: awake, the rotation takes a step every second or two.
         self.start_ticker([("/a.xml", feed("Feed A", ["a"]), 0), ("/b.xml", feed("Feed B", ["b"]), 2.0)],
-                          "[window]", "W=200")
+                          "[window]", "W=200", compared_width=180)
         # A download running when the sign falls asleep ends and its feed is composed, but the
         # sign does not start it.
         self.assertTrue(self.server.requested["/b.xml"].wait(20), "feed B was never asked for")
@@ -120,18 +134,32 @@ class SleepTest(DesktopTestCase):
         self.assertTrue(self.server.requested["/a.xml"].wait(15), "the rotation did not go on")
         self.assertIsNotNone(self.wait_for_window(lambda name: "a.xml" in name))
 
-    def test_a_window_over_the_whole_screen_stops_the_sign(self):
+    def assert_still_while_hidden(self, hide, show):
+        before = self.sign()
+        hide()
+        time.sleep(6.0)  # awake, the sign would move 200 columns meanwhile, more than it shows
+        show()
+        time.sleep(0.5)  # the window is shown and painted again
+        after = self.sign()
+        self.assertIsNotNone(shift_between(before, after, self.width, self.HEIGHT, limit=400),
+                             "the sign moved while it could not be seen")
+        self.assert_moving()
+
+    def test_a_window_over_the_whole_screen_or_minimising_stops_the_sign(self):
         self.start_ticker([("/long.xml", feed("Covered channel with a long title " * 4, ["x"]), 0)],
                           "[option]", "OP5=30")
         self.assert_moving()
-        before = self.sign()
-        cover = self._spawn(["xmessage", "-name", "cover", "-geometry", "1024x768+0+0", "cover"])
-        cover_window = wait_until(lambda: self.x("xdotool", "search", "--name", "^cover$").split())[0]
-        self.x("wmctrl", "-i", "-r", cover_window, "-b", "add,fullscreen")
-        time.sleep(6.0)  # awake, the sign would move 200 columns meanwhile, more than it shows
-        self.x("xdotool", "windowunmap", cover_window)
-        after = self.sign()
-        self.assertIsNotNone(shift_between(before, after, self.WIDTH, self.HEIGHT, limit=400),
-                             "the sign moved while covered")
-        self.assert_moving()
-        cover.kill()
+        cover = []
+
+        def cover_the_screen():
+            self._spawn(["xmessage", "-name", "cover", "-geometry", "1024x768+0+0", "cover"])
+            cover.append(wait_until(lambda: self.x("xdotool", "search", "--name", "^cover$").split())[0])
+            self.x("wmctrl", "-i", "-r", cover[0], "-b", "add,fullscreen")
+
+        self.assert_still_while_hidden(cover_the_screen,
+                                       lambda: self.x("xdotool", "windowunmap", cover[0]))
+
+        ticker = next(line.split()[0] for line in self.x("wmctrl", "-l").splitlines()
+                      if "Glowtape" in line)
+        self.assert_still_while_hidden(lambda: self.x("xdotool", "windowminimize", ticker),
+                                       lambda: self.x("wmctrl", "-i", "-a", ticker))
