@@ -113,9 +113,10 @@ class SleepTest(DesktopTestCase):
         self.assert_moving()
 
     def test_asleep_the_rotation_stands_and_downloads_nothing(self):
-        # Short feeds at the default speed: awake, the rotation takes a step every second or two.
+        # Short feeds at the default speed, downloaded at every visit: awake, the rotation takes
+        # a step and asks the server every second or two.
         self.start_ticker([("/a.xml", feed("Feed A", ["a"]), 0), ("/b.xml", feed("Feed B", ["b"]), 2.0)],
-                          "[window]", "W=200", compared_width=180)
+                          "[window]", "W=200", "[option]", "Refresh=0", compared_width=180)
         # A download running when the sign falls asleep ends and its feed is composed, but the
         # sign does not start it.
         self.assertTrue(self.server.requested["/b.xml"].wait(20), "feed B was never asked for")
