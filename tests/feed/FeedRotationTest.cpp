@@ -305,9 +305,9 @@ TEST_F(RotationWithWorker, AfterEveryCommandTheSignRunsOrLoadsOrNoFeedIsShown) {
     std::mt19937 random(seed);
     const auto below = [&random](int n) { return n > 0 ? int(random() % unsigned(n)) : 0; };
 
-    server.route("/fast", LocalHttpServer::Response::text(
-                              "<rss><channel><title>F</title>" + item("one") + item("two") +
-                              "</channel></rss>"));
+    server.route("/fast",
+                 LocalHttpServer::Response::text("<rss><channel><title>F</title>" + item("one") +
+                                                 item("two") + "</channel></rss>"));
     // Slow against the steps, which take a few tens of milliseconds each.
     addSlowFeed("slow", item("late"), std::chrono::milliseconds(400));
     const std::vector<std::string> uris{server.url("/fast"), server.url("/slow"),
@@ -323,7 +323,10 @@ TEST_F(RotationWithWorker, AfterEveryCommandTheSignRunsOrLoadsOrNoFeedIsShown) {
     const auto anyRow = [&] { return below(std::max(feeds.count(), 1)); };
 
     const std::vector<std::pair<const char*, std::function<void()>>> commands{
-        {"register", [&] { feeds.append({"new", uris[std::size_t(below(3))], cp932::fromUtf8("○")}); }},
+        {"register",
+         [&] {
+             feeds.append({"new", uris[std::size_t(below(3))], cp932::fromUtf8("○")});
+         }},
         {"delete", [&] { feeds.remove(anyRow()); }},
         {"show or hide",
          [&] {
