@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs the real program for a long while and watches it for leaks: a private Xvfb with openbox
 # and a notification area, 20 feeds on a local HTTP server (each with a few dozen articles,
-# one always failing), the sign at its fastest speed. Once a minute it prints the resident
-# memory and the open file descriptors; the last line gives the growth since minute 2, when
-# every feed has been loaded once and the caches are warm.
+# one always failing) downloaded at every visit, the sign at its fastest speed. Once a minute it
+# prints the resident memory and the open file descriptors; the last line gives the growth since
+# minute 2, when every feed has been loaded once and the caches are warm.
 # Usage: bench/soak.sh [minutes] [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,7 +49,7 @@ port=$(head -n 1 "$work/served")
 for i in $(seq 0 19); do
     printf 'Feed %d,http://127.0.0.1:%d/feed%d.xml,\x81\x9b\r\n' "$i" "$port" "$i"
 done >"$GLOWTAPE_HOME/news.csv"
-printf '[option]\r\nOP5=1\r\n' >"$GLOWTAPE_HOME/glowtape3.ini"
+printf '[option]\r\nOP5=1\r\nRefresh=0\r\n' >"$GLOWTAPE_HOME/glowtape3.ini"
 
 display=":$((300 + RANDOM % 300))"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
