@@ -57,6 +57,7 @@ xvfb=$!
 export DISPLAY=$display
 program=
 trap 'kill $program $tray $openbox $xvfb $feeds 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 openbox=$!
