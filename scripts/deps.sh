@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev libcurl4-openssl-dev libx11-dev libxss-dev libxext-dev zlib1g-dev
     libgtest-dev libgmock-dev
     xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick

@@ -9,6 +9,9 @@ bash scripts/deps.sh
 
 export QTWEBENGINE_DISABLE_SANDBOX=1
 jobs=$(nproc)
+# Every build of every checkout shares one compiler cache; paths count from the checkout, so a
+# second clone or work tree hits the cache too.
+export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLOWTAPE_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
