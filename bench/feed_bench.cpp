@@ -6,11 +6,11 @@
 // the CPU time of the thread, which other programs on a busy machine do not inflate; the
 // wall time is printed beside it.
 
-#include "feed/FeedComposer.h"
-#include "feed/FeedText.h"
-#include "feed/LineStores.h"
-#include "feed/NullFeedView.h"
-#include "framework/Cp932.h"
+#include "feed/compose/FeedComposer.h"
+#include "feed/compose/LineStores.h"
+#include "feed/compose/NullFeedView.h"
+#include "feed/parse/FeedText.h"
+#include "framework/text/Cp932.h"
 
 #include <algorithm>
 #include <chrono>

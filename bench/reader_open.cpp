@@ -8,7 +8,7 @@
 // (as root also QTWEBENGINE_DISABLE_SANDBOX=1). The engine and the OpenGL driver it needs
 // are loaded with the browser module when the reader first shows, so the first figure is
 // the ticker's own and the second includes loading them.
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 #include "reader/TUIWebBrowser.h"
 #include "ticker/ProgramWindows.h"
 

@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "feed/AtomRewriter.h"
+#include "feed/parse/AtomRewriter.h"
 
 #include <QByteArray>
 #include <array>

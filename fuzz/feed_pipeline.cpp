@@ -4,13 +4,13 @@
 
 #include "FuzzSupport.h"
 
-#include "feed/AtomRewriter.h"
-#include "feed/FeedComposer.h"
-#include "feed/FeedReport.h"
-#include "feed/FeedText.h"
-#include "feed/LineStores.h"
-#include "feed/NullFeedView.h"
-#include "framework/Cp932.h"
+#include "feed/compose/FeedComposer.h"
+#include "feed/compose/FeedReport.h"
+#include "feed/compose/LineStores.h"
+#include "feed/compose/NullFeedView.h"
+#include "feed/parse/AtomRewriter.h"
+#include "feed/parse/FeedText.h"
+#include "framework/text/Cp932.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,10 +3,10 @@
 
 #include "FuzzSupport.h"
 
-#include "framework/Cp932.h"
-#include "framework/FileBytes.h"
-#include "framework/IniFile.h"
-#include "framework/TextLines.h"
+#include "framework/files/FileBytes.h"
+#include "framework/files/IniFile.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/TextLines.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,11 +4,11 @@
 
 #include "FuzzSupport.h"
 
-#include "framework/Cp932.h"
-#include "framework/FileBytes.h"
-#include "framework/IniFile.h"
-#include "framework/InternetShortcut.h"
-#include "framework/TextLines.h"
+#include "framework/files/FileBytes.h"
+#include "framework/files/IniFile.h"
+#include "framework/files/InternetShortcut.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/TextLines.h"
 
 #include <algorithm>
 #include <cstdint>

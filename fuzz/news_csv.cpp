@@ -3,8 +3,8 @@
 #include "FuzzSupport.h"
 
 #include "app/FeedListFile.h"
-#include "framework/Cp932ExtraCodes.h"
-#include "framework/TextLines.h"
+#include "framework/text/Cp932ExtraCodes.h"
+#include "framework/text/TextLines.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "framework/Paths.h"
-#include "framework/SingleInstance.h"
+#include "framework/files/Paths.h"
+#include "framework/files/SingleInstance.h"
 #include "ticker/ProgramWindows.h"
 
 #include <QApplication>

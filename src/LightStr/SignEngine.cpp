@@ -1,7 +1,7 @@
 #include "LightStr/SignEngine.h"
 
 #include "LightStr/DotCell.h"
-#include "framework/SystemColor.h"
+#include "framework/x11/SystemColor.h"
 
 #include <climits>
 

@@ -1,6 +1,6 @@
 #include "LightStr/SignFont.h"
 
-#include "framework/FontFaceMap.h"
+#include "framework/text/FontFaceMap.h"
 
 #include <QFontMetrics>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "LightStr/SignRaster.h"
 
-#include "framework/Cp932.h"
-#include "framework/Cp932ExtraCodes.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/Cp932ExtraCodes.h"
 
 #include <QFontMetrics>
 #include <QPainter>

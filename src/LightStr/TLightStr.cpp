@@ -2,7 +2,7 @@
 
 #include "LightStr/BackingStoreScroll.h"
 
-#include "framework/SystemColor.h"
+#include "framework/x11/SystemColor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "SpeedButtonEX/TSpeedButtonEX.h"
 
-#include "framework/SystemColor.h"
+#include "framework/x11/SystemColor.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "FeedList.h"
+#include "app/FeedList.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <algorithm>
 #include <numeric>

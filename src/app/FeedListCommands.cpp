@@ -2,7 +2,7 @@
 
 #include "app/FeedList.h"
 #include "app/OpmlFile.h"
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <QCollator>
 #include <QLocale>

@@ -1,9 +1,9 @@
-#include "FeedListFile.h"
+#include "app/FeedListFile.h"
 
-#include "framework/Cp932.h"
-#include "framework/Cp932FileForm.h"
-#include "framework/FileBytes.h"
-#include "framework/TextLines.h"
+#include "framework/files/FileBytes.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/Cp932FileForm.h"
+#include "framework/text/TextLines.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "app/OpmlFile.h"
 
-#include "framework/Cp932.h"
-#include "framework/FileBytes.h"
+#include "framework/files/FileBytes.h"
+#include "framework/text/Cp932.h"
 
 #include <QByteArray>
 #include <QXmlStreamReader>

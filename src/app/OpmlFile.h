@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/FeedEntry.h"
-#include "framework/Outcome.h"
+#include "framework/files/Outcome.h"
 
 #include <cstddef>
 #include <optional>

@@ -3,8 +3,8 @@
 #include "LightStr/TLightStr.h"
 #include "app/FeedList.h"
 #include "app/FeedListFile.h"
-#include "feed/LineStores.h"
-#include "feed/RotationState.h"
+#include "feed/compose/LineStores.h"
+#include "feed/rotation/RotationState.h"
 
 namespace {
 // "glowtape 使ってくれてどうもありがとう。"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "feed/RotationFollower.h"
-#include "framework/RowStyleDelegate.h"
+#include "feed/rotation/RotationFollower.h"
+#include "framework/widgets/RowStyleDelegate.h"
 
 #include <QWidget>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/LineChoices.h"
+#include "feed/rotation/LineChoices.h"
 
 #include <QGroupBox>
 

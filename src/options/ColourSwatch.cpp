@@ -1,7 +1,7 @@
 #include "options/ColourSwatch.h"
 
 #include "SpeedButtonEX/TSpeedButtonEX.h"
-#include "framework/SystemColor.h"
+#include "framework/x11/SystemColor.h"
 
 #include <QColorDialog>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ColourText.h"
+#include "app/settings/ColourText.h"
 
 #include <QWidget>
 #include <optional>

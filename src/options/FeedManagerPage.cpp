@@ -1,13 +1,13 @@
 #include "options/FeedManagerPage.h"
 
 #include "app/FeedList.h"
-#include "app/GlowtapeSettings.h"
-#include "app/SettingKeys.h"
-#include "app/SettingsReader.h"
-#include "framework/Cp932.h"
-#include "framework/MessageBox.h"
-#include "framework/RowStyleDelegate.h"
-#include "framework/SystemColor.h"
+#include "app/settings/GlowtapeSettings.h"
+#include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsReader.h"
+#include "framework/text/Cp932.h"
+#include "framework/widgets/MessageBox.h"
+#include "framework/widgets/RowStyleDelegate.h"
+#include "framework/x11/SystemColor.h"
 
 #include <QDir>
 #include <QFile>

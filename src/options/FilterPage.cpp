@@ -1,11 +1,11 @@
 #include "options/FilterPage.h"
 
-#include "app/GlowtapeSettings.h"
-#include "app/SettingKeys.h"
-#include "app/SettingsReader.h"
-#include "feed/HeadlineMarks.h"
-#include "feed/TickerColours.h"
-#include "framework/Cp932.h"
+#include "app/settings/GlowtapeSettings.h"
+#include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsReader.h"
+#include "feed/marks/HeadlineMarks.h"
+#include "feed/marks/TickerColours.h"
+#include "framework/text/Cp932.h"
 #include "options/ColourSwatch.h"
 
 #include <QCheckBox>

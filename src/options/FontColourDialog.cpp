@@ -1,6 +1,6 @@
 #include "options/FontColourDialog.h"
 
-#include "framework/SystemColor.h"
+#include "framework/x11/SystemColor.h"
 
 #include <QComboBox>
 #include <QGridLayout>

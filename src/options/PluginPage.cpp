@@ -1,8 +1,8 @@
 #include "options/PluginPage.h"
 
-#include "app/SettingKeys.h"
-#include "framework/Cp932.h"
-#include "framework/MessageBox.h"
+#include "app/settings/SettingKeys.h"
+#include "framework/text/Cp932.h"
+#include "framework/widgets/MessageBox.h"
 #include "options/ColourSwatch.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "options/PluginSettings.h"
 
 #include "app/FeedListFile.h"
-#include "app/SettingKeys.h"
-#include "app/SettingsReader.h"
-#include "app/SettingsWriter.h"
-#include "framework/Cp932.h"
+#include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsReader.h"
+#include "app/settings/SettingsWriter.h"
+#include "framework/text/Cp932.h"
 
 #include <QByteArray>
 #include <QDir>

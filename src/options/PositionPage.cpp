@@ -1,8 +1,8 @@
 #include "options/PositionPage.h"
 
-#include "app/SettingKeys.h"
-#include "app/SettingsReader.h"
-#include "framework/Cp932.h"
+#include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsReader.h"
+#include "framework/text/Cp932.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,10 +1,10 @@
 #include "options/ShortcutPage.h"
 
-#include "app/HotKeySettings.h"
-#include "app/SettingKeys.h"
-#include "framework/Cp932.h"
-#include "framework/DesktopEntry.h"
-#include "framework/MessageBox.h"
+#include "app/settings/HotKeySettings.h"
+#include "app/settings/SettingKeys.h"
+#include "framework/files/DesktopEntry.h"
+#include "framework/text/Cp932.h"
+#include "framework/widgets/MessageBox.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

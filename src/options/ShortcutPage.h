@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HotKeyChoices.h"
+#include "app/settings/HotKeyChoices.h"
 
 #include <QGroupBox>
 #include <array>

@@ -1,8 +1,8 @@
 #include "reader/FeedArticles.h"
 
-#include "feed/AsciiPrefix.h"
-#include "feed/DecodeEntities.h"
-#include "feed/LineStore.h"
+#include "feed/compose/LineStore.h"
+#include "feed/parse/AsciiPrefix.h"
+#include "feed/parse/DecodeEntities.h"
 
 FeedArticles FeedArticles::fromRawLines(const LineStore& raw) {
     static constexpr std::string_view kTitle = "<title>";

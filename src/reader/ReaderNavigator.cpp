@@ -1,9 +1,9 @@
 #include "reader/ReaderNavigator.h"
 
 #include "SpeedButtonEX/TSpeedButtonEX.h"
-#include "framework/Cp932.h"
-#include "framework/LinkOpener.h"
-#include "framework/MessageBox.h"
+#include "framework/files/LinkOpener.h"
+#include "framework/text/Cp932.h"
+#include "framework/widgets/MessageBox.h"
 #include "reader/BrowserModule.h"
 #include "reader/ReaderAddress.h"
 #include "reader/TUIWebBrowser.h"

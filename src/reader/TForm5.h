@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GlowtapeSettings.h"
+#include "app/settings/GlowtapeSettings.h"
 #include "reader/AddressHistory.h"
 #include "reader/ReaderGeometry.h"
 #include "reader/ReaderLayout.h"

@@ -1,7 +1,7 @@
 #include "ticker/HotKeys.h"
 
-#include "app/HotKeySettings.h"
-#include "app/SettingKey.h"
+#include "app/settings/HotKeySettings.h"
+#include "app/settings/SettingKey.h"
 
 #include <utility>
 

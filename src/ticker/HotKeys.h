@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/HotKeyChoices.h"
-#include "framework/GlobalHotKeys.h"
-#include "framework/PortalShortcuts.h"
+#include "app/settings/HotKeyChoices.h"
+#include "framework/dbus/PortalShortcuts.h"
+#include "framework/x11/GlobalHotKeys.h"
 
 #include <array>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "ticker/SignSleep.h"
 
 #include "LightStr/TLightStr.h"
-#include "framework/SessionScreenSaver.h"
-#include "framework/X11ScreenSaver.h"
-#include "framework/X11WindowVisibility.h"
+#include "framework/dbus/SessionScreenSaver.h"
+#include "framework/x11/X11ScreenSaver.h"
+#include "framework/x11/X11WindowVisibility.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/DockEdge.h"
+#include "framework/x11/DockEdge.h"
 
 // A screen rectangle by its edges, right and bottom exclusive, as the work area is given.
 struct ScreenRect {

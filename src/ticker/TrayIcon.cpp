@@ -1,7 +1,7 @@
 #include "ticker/TrayIcon.h"
 
-#include "framework/Cp932.h"
-#include "framework/StatusNotifier.h"
+#include "framework/dbus/StatusNotifier.h"
+#include "framework/text/Cp932.h"
 
 #include <QCursor>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "ticker/WindowModes.h"
 
 #include "LightStr/TLightStr.h"
-#include "app/WindowPlacement.h"
+#include "app/settings/WindowPlacement.h"
 
 #include <QAction>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/GlowtapeSettings.h"
-#include "framework/DockStrip.h"
+#include "app/settings/GlowtapeSettings.h"
+#include "framework/x11/DockStrip.h"
 #include "ticker/TickerPlacement.h"
 #include "ticker/WindowModeCommands.h"
 

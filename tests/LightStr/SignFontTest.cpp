@@ -1,5 +1,5 @@
 #include "LightStr/SignFont.h"
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,5 +1,5 @@
 #include "LightStr/SignRaster.h"
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>

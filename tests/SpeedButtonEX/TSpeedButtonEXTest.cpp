@@ -1,5 +1,5 @@
 #include "SpeedButtonEX/TSpeedButtonEX.h"
-#include "framework/SystemColor.h"
+#include "framework/x11/SystemColor.h"
 #include "reader/ReaderGlyphs.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/FeedListCommands.h"
 #include "app/FeedList.h"
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "app/FeedListFile.h"
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 

@@ -1,8 +1,8 @@
 #include "LightStr/TLightStr.h"
-#include "feed/FeedRotation.h"
-#include "feed/HeadlineMarks.h"
-#include "framework/Cp932.h"
-#include "framework/SystemColor.h"
+#include "feed/marks/HeadlineMarks.h"
+#include "feed/rotation/FeedRotation.h"
+#include "framework/text/Cp932.h"
+#include "framework/x11/SystemColor.h"
 #include "support/ProgramWindows.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/FeedView.h"
+#include "feed/compose/FeedView.h"
 
 // Records what loading and composing did to the window.
 class FakeFeedView : public FeedView {

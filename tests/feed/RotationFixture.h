@@ -2,12 +2,12 @@
 
 #include "LightStr/TLightStr.h"
 #include "app/FeedList.h"
-#include "feed/FeedDownloader.h"
-#include "feed/FeedRotation.h"
-#include "feed/FeedView.h"
-#include "feed/LineChoices.h"
-#include "feed/LineStores.h"
-#include "framework/Cp932.h"
+#include "feed/compose/FeedView.h"
+#include "feed/compose/LineStores.h"
+#include "feed/fetch/FeedDownloader.h"
+#include "feed/rotation/FeedRotation.h"
+#include "feed/rotation/LineChoices.h"
+#include "framework/text/Cp932.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "feed/FeedComposer.h"
-#include "feed/FeedText.h"
-#include "feed/LineStore.h"
-#include "feed/LineStores.h"
-#include "feed/NullFeedView.h"
-#include "framework/Cp932.h"
+#include "feed/compose/FeedComposer.h"
+#include "feed/compose/LineStore.h"
+#include "feed/compose/LineStores.h"
+#include "feed/compose/NullFeedView.h"
+#include "feed/parse/FeedText.h"
+#include "framework/text/Cp932.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "LightStr/TLightStr.h"
-#include "framework/IniFile.h"
+#include "framework/files/IniFile.h"
 #include "support/ProgramWindows.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "options/PluginSettings.h"
-#include "app/SettingKeys.h"
-#include "framework/Cp932.h"
-#include "framework/IniFile.h"
+#include "app/settings/SettingKeys.h"
+#include "framework/files/IniFile.h"
+#include "framework/text/Cp932.h"
 #include "support/Crlf.h"
 #include "support/TempDir.h"
 

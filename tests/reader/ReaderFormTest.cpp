@@ -1,4 +1,4 @@
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 #include "support/ProgramWindows.h"
 
 #include <QComboBox>

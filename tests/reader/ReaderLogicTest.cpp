@@ -1,5 +1,5 @@
-#include "feed/LineStore.h"
-#include "framework/Cp932.h"
+#include "feed/compose/LineStore.h"
+#include "framework/text/Cp932.h"
 #include "reader/AddressHistory.h"
 #include "reader/FeedArticles.h"
 #include "reader/ReaderAddress.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <initializer_list>
 #include <string>

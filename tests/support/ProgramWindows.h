@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/FeedRotation.h"
+#include "feed/rotation/FeedRotation.h"
 #include "support/Crlf.h"
 #include "support/ModalBoxCatcher.h"
 #include "support/TempDir.h"

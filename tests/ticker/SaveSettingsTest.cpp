@@ -1,6 +1,6 @@
 #include "app/FeedEntry.h"
-#include "framework/Cp932.h"
-#include "framework/IniFile.h"
+#include "framework/files/IniFile.h"
+#include "framework/text/Cp932.h"
 #include "support/LocalHttpServer.h"
 #include "support/ProgramWindows.h"
 

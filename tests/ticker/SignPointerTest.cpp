@@ -1,8 +1,8 @@
 #include "ticker/SignPointer.h"
 #include "LightStr/TLightStr.h"
-#include "feed/LineStores.h"
-#include "framework/Cp932.h"
-#include "framework/IniFile.h"
+#include "feed/compose/LineStores.h"
+#include "framework/files/IniFile.h"
+#include "framework/text/Cp932.h"
 #include "support/ProgramWindows.h"
 
 #include <QCursor>

@@ -1,5 +1,5 @@
 #include "LightStr/TLightStr.h"
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 #include "support/ProgramWindows.h"
 
 #include <QLabel>

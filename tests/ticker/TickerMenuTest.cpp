@@ -1,6 +1,6 @@
 #include "LightStr/TLightStr.h"
-#include "feed/FeedRotation.h"
-#include "framework/Cp932.h"
+#include "feed/rotation/FeedRotation.h"
+#include "framework/text/Cp932.h"
 #include "support/LocalHttpServer.h"
 #include "support/ProgramWindows.h"
 

@@ -1,5 +1,5 @@
 #include "LightStr/TLightStr.h"
-#include "feed/FeedRotation.h"
+#include "feed/rotation/FeedRotation.h"
 #include "support/ProgramWindows.h"
 #include "ticker/TrayIcon.h"
 

@@ -1,7 +1,7 @@
-#include "ColourText.h"
+#include "app/settings/ColourText.h"
 
-#include "app/IntegerText.h"
-#include "framework/Cp932.h"
+#include "app/settings/IntegerText.h"
+#include "framework/text/Cp932.h"
 
 #include <array>
 #include <cstdio>

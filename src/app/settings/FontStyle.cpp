@@ -1,4 +1,4 @@
-#include "FontStyle.h"
+#include "app/settings/FontStyle.h"
 
 #include <QFont>
 

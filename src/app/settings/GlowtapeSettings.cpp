@@ -1,9 +1,9 @@
-#include "GlowtapeSettings.h"
+#include "app/settings/GlowtapeSettings.h"
 
-#include "app/SettingKeys.h"
-#include "app/SettingsReader.h"
-#include "app/SettingsWriter.h"
-#include "app/WindowPlacement.h"
+#include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsReader.h"
+#include "app/settings/SettingsWriter.h"
+#include "app/settings/WindowPlacement.h"
 
 namespace {
 

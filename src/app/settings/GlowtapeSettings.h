@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ColourText.h"
-#include "framework/Outcome.h"
+#include "app/settings/ColourText.h"
+#include "framework/files/Outcome.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "app/HotKeySettings.h"
+#include "app/settings/HotKeySettings.h"
 
-#include "app/SettingKeys.h"
-#include "app/SettingsReader.h"
-#include "app/SettingsWriter.h"
+#include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsReader.h"
+#include "app/settings/SettingsWriter.h"
 
 namespace hotkeysettings {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/HotKeyChoices.h"
-#include "framework/Outcome.h"
+#include "app/settings/HotKeyChoices.h"
+#include "framework/files/Outcome.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "IntegerText.h"
+#include "app/settings/IntegerText.h"
 
 namespace integertext {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingKey.h"
+#include "app/settings/SettingKey.h"
 
 // Every key of glowtape3.ini and data.ini, declared once. Readers, the settings save and
 // the tests all name keys through these constants.

@@ -1,7 +1,7 @@
-#include "SettingsReader.h"
+#include "app/settings/SettingsReader.h"
 
-#include "app/IntegerText.h"
-#include "framework/Cp932.h"
+#include "app/settings/IntegerText.h"
+#include "framework/text/Cp932.h"
 
 #include <cassert>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ColourText.h"
-#include "app/SettingKey.h"
-#include "framework/IniFile.h"
+#include "app/settings/ColourText.h"
+#include "app/settings/SettingKey.h"
+#include "framework/files/IniFile.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "SettingsWriter.h"
+#include "app/settings/SettingsWriter.h"
 
-#include "app/IntegerText.h"
+#include "app/settings/IntegerText.h"
 
 #include <cassert>
 

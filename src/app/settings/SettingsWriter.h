@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ColourText.h"
-#include "app/SettingKey.h"
-#include "framework/IniFile.h"
-#include "framework/Outcome.h"
+#include "app/settings/ColourText.h"
+#include "app/settings/SettingKey.h"
+#include "framework/files/IniFile.h"
+#include "framework/files/Outcome.h"
 
 #include <string>
 #include <string_view>

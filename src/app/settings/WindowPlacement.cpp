@@ -1,6 +1,6 @@
-#include "app/WindowPlacement.h"
+#include "app/settings/WindowPlacement.h"
 
-#include "app/SettingsReader.h"
+#include "app/settings/SettingsReader.h"
 
 #include <QWidget>
 

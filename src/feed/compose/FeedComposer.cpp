@@ -1,12 +1,12 @@
-#include "feed/FeedComposer.h"
+#include "feed/compose/FeedComposer.h"
 
-#include "feed/AsciiPrefix.h"
-#include "feed/DecodeEntities.h"
-#include "feed/DescriptionCleaner.h"
-#include "feed/FeedView.h"
-#include "feed/HeadlineTexts.h"
-#include "feed/LineStores.h"
-#include "framework/Cp932.h"
+#include "feed/compose/FeedView.h"
+#include "feed/compose/HeadlineTexts.h"
+#include "feed/compose/LineStores.h"
+#include "feed/parse/AsciiPrefix.h"
+#include "feed/parse/DecodeEntities.h"
+#include "feed/parse/DescriptionCleaner.h"
+#include "framework/text/Cp932.h"
 
 #include <optional>
 

@@ -1,13 +1,14 @@
-#include "feed/FeedLoader.h"
+#include "feed/compose/FeedLoader.h"
 
-#include "feed/DirectFetch.h"
-#include "feed/FeedDownloader.h"
-#include "feed/FeedLinks.h"
-#include "feed/FeedText.h"
-#include "feed/FeedView.h"
-#include "feed/HeadlineTexts.h"
-#include "feed/LineStores.h"
-#include "feed/RotationState.h"
+#include "feed/compose/FeedView.h"
+#include "feed/compose/HeadlineTexts.h"
+#include "feed/compose/LineStores.h"
+#include "feed/fetch/DirectFetch.h"
+#include "feed/fetch/FeedDownloader.h"
+#include "feed/parse/AsciiPrefix.h"
+#include "feed/parse/FeedLinks.h"
+#include "feed/parse/FeedText.h"
+#include "feed/rotation/RotationState.h"
 
 namespace {
 
@@ -22,6 +23,20 @@ public:
 private:
     bool& busy_;
 };
+
+// Makes every "<link>" line of the raw line store absolute against the feed's address.
+void resolveLinks(LineStore& raw, std::string_view feedUri) {
+    constexpr std::string_view kLinkTag = "<link>";
+    for (std::size_t i = 0; i < raw.count(); ++i) {
+        const std::string_view line = raw.lineView(i);
+        if (!hasAsciiPrefix(line, kLinkTag))
+            continue;
+        const std::string_view link = line.substr(kLinkTag.size());
+        std::string absolute = feedlinks::resolved(link, feedUri);
+        if (absolute != link)
+            raw.replace(i, std::string(kLinkTag) + absolute);
+    }
+}
 
 } // namespace
 
@@ -62,7 +77,7 @@ bool FeedLoader::store(bool downloaded, const std::string& body, const std::stri
     stores_.Memo1.clear();
     if (downloaded) {
         stores_.Memo1.setSplitBefore(normaliseFeedText(body, contentType, uri), '<');
-        feedlinks::resolveAll(stores_.Memo1, uri);
+        resolveLinks(stores_.Memo1, uri);
         return true;
     }
     stores_.Memo1.setLines({"<title>" + std::string(headline::loadFailed)});

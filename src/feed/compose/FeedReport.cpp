@@ -1,7 +1,7 @@
-#include "feed/FeedReport.h"
+#include "feed/compose/FeedReport.h"
 
-#include "feed/LineStores.h"
-#include "framework/Cp932.h"
+#include "feed/compose/LineStores.h"
+#include "framework/text/Cp932.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "feed/LineStore.h"
+#include "feed/compose/LineStore.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/LineStore.h"
+#include "feed/compose/LineStore.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/FeedView.h"
+#include "feed/compose/FeedView.h"
 
 // A window that is not there: for running the feed pipeline without a ticker.
 class NullFeedView : public FeedView {

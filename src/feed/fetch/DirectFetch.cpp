@@ -1,6 +1,6 @@
-#include "feed/DirectFetch.h"
+#include "feed/fetch/DirectFetch.h"
 
-#include "feed/FeedDownloader.h"
+#include "feed/fetch/FeedDownloader.h"
 
 bool DirectFetch::fetch(const std::string& uri, Done done) {
     if (running_)

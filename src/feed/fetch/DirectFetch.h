@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/FeedFetcher.h"
+#include "feed/fetch/FeedFetcher.h"
 
 class FeedDownloader;
 

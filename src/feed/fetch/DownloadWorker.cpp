@@ -1,6 +1,6 @@
-#include "feed/DownloadWorker.h"
+#include "feed/fetch/DownloadWorker.h"
 
-#include "feed/FeedDownloader.h"
+#include "feed/fetch/FeedDownloader.h"
 
 DownloadWorker::DownloadWorker(const FeedDownloader& downloader)
     : downloader_(downloader), thread_([this] { work(); }) {}

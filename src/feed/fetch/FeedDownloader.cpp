@@ -1,4 +1,4 @@
-#include "feed/FeedDownloader.h"
+#include "feed/fetch/FeedDownloader.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "feed/FeedAnswer.h"
-#include "feed/KeptBodies.h"
+#include "feed/fetch/FeedAnswer.h"
+#include "feed/fetch/KeptBodies.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/FeedAnswer.h"
+#include "feed/fetch/FeedAnswer.h"
 
 #include <functional>
 #include <string>

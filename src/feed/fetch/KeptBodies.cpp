@@ -1,4 +1,4 @@
-#include "feed/KeptBodies.h"
+#include "feed/fetch/KeptBodies.h"
 
 KeptBodies::KeptBodies(std::size_t maxBodyBytes, std::size_t maxTotalBytes, Keep rule)
     : maxBodyBytes_(maxBodyBytes), maxTotalBytes_(maxTotalBytes), rule_(rule) {}

@@ -1,6 +1,6 @@
-#include "feed/PoliteFetch.h"
+#include "feed/fetch/PoliteFetch.h"
 
-#include "feed/RefreshSchedule.h"
+#include "feed/fetch/RefreshSchedule.h"
 
 namespace {
 // The same bounds as the answers kept for revalidation.

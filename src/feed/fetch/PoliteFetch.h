@@ -1,7 +1,7 @@
 #pragma once
 
-#include "feed/FeedFetcher.h"
-#include "feed/KeptBodies.h"
+#include "feed/fetch/FeedFetcher.h"
+#include "feed/fetch/KeptBodies.h"
 
 class RefreshSchedule;
 

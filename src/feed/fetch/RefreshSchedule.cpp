@@ -1,4 +1,4 @@
-#include "feed/RefreshSchedule.h"
+#include "feed/fetch/RefreshSchedule.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
-#include "feed/HeadlineMarks.h"
+#include "feed/marks/HeadlineMarks.h"
 
-#include "feed/LineStores.h"
-#include "feed/TickerColours.h"
+#include "feed/compose/LineStores.h"
+#include "feed/marks/TickerColours.h"
 
 bool HeadlineMarks::muted(const ArticleRecord& record) const {
     return filter_.mutes(record);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "feed/ArticleMarks.h"
-#include "feed/SeenHeadlines.h"
-#include "feed/WordFilter.h"
+#include "feed/marks/ArticleMarks.h"
+#include "feed/marks/SeenHeadlines.h"
+#include "feed/marks/WordFilter.h"
 
 #include <functional>
 

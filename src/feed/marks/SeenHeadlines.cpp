@@ -1,9 +1,9 @@
-#include "feed/SeenHeadlines.h"
+#include "feed/marks/SeenHeadlines.h"
 
-#include "feed/LineStores.h"
-#include "framework/Cp932.h"
-#include "framework/Cp932FileForm.h"
-#include "framework/FileBytes.h"
+#include "feed/compose/LineStores.h"
+#include "framework/files/FileBytes.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/Cp932FileForm.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "feed/WordFilter.h"
+#include "feed/marks/WordFilter.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <algorithm>
 

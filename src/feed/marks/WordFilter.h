@@ -1,6 +1,6 @@
 #pragma once
 
-#include "feed/LineStores.h"
+#include "feed/compose/LineStores.h"
 
 #include <QString>
 #include <string>

@@ -1,7 +1,7 @@
-#include "feed/ArticleHint.h"
+#include "feed/parse/ArticleHint.h"
 
-#include "framework/CharacterReference.h"
-#include "framework/Cp932.h"
+#include "framework/text/CharacterReference.h"
+#include "framework/text/Cp932.h"
 
 #include <array>
 #include <utility>

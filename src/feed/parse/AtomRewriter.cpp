@@ -1,7 +1,7 @@
-#include "feed/AtomRewriter.h"
+#include "feed/parse/AtomRewriter.h"
 
-#include "framework/CharacterReference.h"
-#include "framework/Cp932Encoder.h"
+#include "framework/text/CharacterReference.h"
+#include "framework/text/Cp932Encoder.h"
 
 #include <QUrl>
 #include <QXmlStreamReader>

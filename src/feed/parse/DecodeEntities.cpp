@@ -1,7 +1,7 @@
-#include "feed/DecodeEntities.h"
+#include "feed/parse/DecodeEntities.h"
 
-#include "framework/CharacterReference.h"
-#include "framework/Cp932.h"
+#include "framework/text/CharacterReference.h"
+#include "framework/text/Cp932.h"
 
 #include <algorithm>
 #include <array>

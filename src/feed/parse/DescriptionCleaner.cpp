@@ -1,7 +1,7 @@
-#include "feed/DescriptionCleaner.h"
+#include "feed/parse/DescriptionCleaner.h"
 
-#include "feed/AsciiPrefix.h"
-#include "feed/DecodeEntities.h"
+#include "feed/parse/AsciiPrefix.h"
+#include "feed/parse/DecodeEntities.h"
 
 namespace {
 

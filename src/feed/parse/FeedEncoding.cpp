@@ -1,4 +1,4 @@
-#include "feed/FeedEncoding.h"
+#include "feed/parse/FeedEncoding.h"
 
 #include <QChar>
 #include <algorithm>

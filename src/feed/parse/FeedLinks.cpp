@@ -1,17 +1,13 @@
-#include "feed/FeedLinks.h"
+#include "feed/parse/FeedLinks.h"
 
-#include "feed/AsciiPrefix.h"
-#include "feed/LineStore.h"
-#include "framework/Cp932.h"
-#include "framework/LinkOpener.h"
+#include "framework/files/LinkOpener.h"
+#include "framework/text/Cp932.h"
 
 #include <QUrl>
 #include <cctype>
 
 namespace feedlinks {
 namespace {
-
-constexpr std::string_view kLinkTag = "<link>";
 
 // RFC 3986: ALPHA *( ALPHA / DIGIT / "+" / "-" / "." ) ":".
 bool hasScheme(std::string_view link) {
@@ -52,18 +48,6 @@ std::string resolved(std::string_view link, std::string_view feedUri) {
     if (!target.isValid())
         return std::string(link);
     return escaped(cp932::fromQString(target.toString(QUrl::FullyEncoded)));
-}
-
-void resolveAll(LineStore& raw, std::string_view feedUri) {
-    for (std::size_t i = 0; i < raw.count(); ++i) {
-        const std::string_view line = raw.lineView(i);
-        if (!hasAsciiPrefix(line, kLinkTag))
-            continue;
-        const std::string_view link = line.substr(kLinkTag.size());
-        std::string absolute = resolved(link, feedUri);
-        if (absolute != link)
-            raw.replace(i, std::string(kLinkTag) + absolute);
-    }
 }
 
 } // namespace feedlinks

@@ -1,10 +1,10 @@
-#include "feed/FeedText.h"
+#include "feed/parse/FeedText.h"
 
-#include "feed/AtomRewriter.h"
-#include "feed/FeedEncoding.h"
-#include "feed/Utf8Decoder.h"
-#include "framework/Cp932Decoder.h"
-#include "framework/Cp932Encoder.h"
+#include "feed/parse/AtomRewriter.h"
+#include "feed/parse/FeedEncoding.h"
+#include "feed/parse/Utf8Decoder.h"
+#include "framework/text/Cp932Decoder.h"
+#include "framework/text/Cp932Encoder.h"
 
 #include <QString>
 

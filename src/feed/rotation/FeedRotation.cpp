@@ -1,15 +1,15 @@
-#include "feed/FeedRotation.h"
+#include "feed/rotation/FeedRotation.h"
 
 #include "LightStr/TLightStr.h"
 #include "app/FeedList.h"
-#include "feed/ArticleMarks.h"
-#include "feed/DirectFetch.h"
-#include "feed/FeedView.h"
-#include "feed/LineChoices.h"
-#include "feed/LineStores.h"
-#include "feed/RotationFollower.h"
-#include "framework/FullWidth.h"
-#include "framework/ModelChanges.h"
+#include "feed/compose/FeedView.h"
+#include "feed/compose/LineStores.h"
+#include "feed/fetch/DirectFetch.h"
+#include "feed/marks/ArticleMarks.h"
+#include "feed/rotation/LineChoices.h"
+#include "feed/rotation/RotationFollower.h"
+#include "framework/text/FullWidth.h"
+#include "framework/widgets/ModelChanges.h"
 
 #include <QTimer>
 #include <algorithm>

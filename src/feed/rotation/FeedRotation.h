@@ -1,9 +1,9 @@
 #pragma once
 
-#include "feed/FeedComposer.h"
-#include "feed/FeedLoader.h"
-#include "feed/RotationState.h"
-#include "feed/TickerColours.h"
+#include "feed/compose/FeedComposer.h"
+#include "feed/compose/FeedLoader.h"
+#include "feed/marks/TickerColours.h"
+#include "feed/rotation/RotationState.h"
 
 #include <QObject>
 #include <cstdint>

@@ -1,13 +1,13 @@
 // glowtape-feed: runs the ticker's download, normalisation and composition on one feed and
 // prints the records, to show why a feed looks the way it does on the sign.
 
-#include "feed/FeedComposer.h"
-#include "feed/FeedDownloader.h"
-#include "feed/FeedLoader.h"
-#include "feed/FeedReport.h"
-#include "feed/LineStores.h"
-#include "feed/NullFeedView.h"
-#include "feed/RotationState.h"
+#include "feed/compose/FeedComposer.h"
+#include "feed/compose/FeedLoader.h"
+#include "feed/compose/FeedReport.h"
+#include "feed/compose/LineStores.h"
+#include "feed/compose/NullFeedView.h"
+#include "feed/fetch/FeedDownloader.h"
+#include "feed/rotation/RotationState.h"
 
 #include <QFileInfo>
 #include <QUrl>

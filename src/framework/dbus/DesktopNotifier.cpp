@@ -1,6 +1,6 @@
-#include "framework/DesktopNotifier.h"
+#include "framework/dbus/DesktopNotifier.h"
 
-#include "framework/SessionBus.h"
+#include "framework/dbus/SessionBus.h"
 
 #include <QDBusAbstractInterface>
 #include <QDBusConnection>

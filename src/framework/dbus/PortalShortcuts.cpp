@@ -1,6 +1,6 @@
-#include "framework/PortalShortcuts.h"
+#include "framework/dbus/PortalShortcuts.h"
 
-#include "framework/SessionBus.h"
+#include "framework/dbus/SessionBus.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

@@ -1,4 +1,4 @@
-#include "framework/SessionBus.h"
+#include "framework/dbus/SessionBus.h"
 
 std::optional<QDBusConnection> sessionBus() {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))

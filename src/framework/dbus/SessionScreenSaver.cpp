@@ -1,4 +1,4 @@
-#include "framework/SessionScreenSaver.h"
+#include "framework/dbus/SessionScreenSaver.h"
 
 #include <QDBusAbstractInterface>
 #include <QDBusConnection>

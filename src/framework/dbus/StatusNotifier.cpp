@@ -1,6 +1,6 @@
-#include "framework/StatusNotifier.h"
+#include "framework/dbus/StatusNotifier.h"
 
-#include "framework/SessionBus.h"
+#include "framework/dbus/SessionBus.h"
 
 #include <QDBusConnectionInterface>
 

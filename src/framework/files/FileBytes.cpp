@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "framework/files/FileBytes.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Outcome.h"
+#include "framework/files/Outcome.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "framework/InternetShortcut.h"
+#include "framework/files/InternetShortcut.h"
 
-#include "framework/Cp932.h"
-#include "framework/IniFile.h"
+#include "framework/files/IniFile.h"
+#include "framework/text/Cp932.h"
 
 namespace internetshortcut {
 

@@ -1,6 +1,6 @@
-#include "framework/LinkOpener.h"
+#include "framework/files/LinkOpener.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <QDesktopServices>
 #include <QProcess>

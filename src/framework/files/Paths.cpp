@@ -1,4 +1,4 @@
-#include "Paths.h"
+#include "framework/files/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

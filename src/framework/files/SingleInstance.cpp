@@ -1,4 +1,4 @@
-#include "framework/SingleInstance.h"
+#include "framework/files/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

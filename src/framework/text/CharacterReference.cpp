@@ -1,4 +1,4 @@
-#include "framework/CharacterReference.h"
+#include "framework/text/CharacterReference.h"
 
 #include <array>
 #include <charconv>

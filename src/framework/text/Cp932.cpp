@@ -1,7 +1,7 @@
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
-#include "framework/Cp932Decoder.h"
-#include "framework/Cp932Encoder.h"
+#include "framework/text/Cp932Decoder.h"
+#include "framework/text/Cp932Encoder.h"
 
 namespace cp932 {
 bool isLeadByte(unsigned char byte) {

@@ -1,4 +1,4 @@
-#include "framework/Cp932Decoder.h"
+#include "framework/text/Cp932Decoder.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/Cp932.h"
-#include "framework/Cp932ExtraCodes.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/Cp932ExtraCodes.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Cp932ExtraCodes.h"
+#include "framework/text/Cp932ExtraCodes.h"
 
 #include <array>
 #include <cstdint>

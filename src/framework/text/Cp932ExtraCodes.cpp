@@ -1,4 +1,4 @@
-#include "framework/Cp932ExtraCodes.h"
+#include "framework/text/Cp932ExtraCodes.h"
 
 namespace {
 

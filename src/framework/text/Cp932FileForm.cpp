@@ -1,8 +1,8 @@
-#include "framework/Cp932FileForm.h"
+#include "framework/text/Cp932FileForm.h"
 
-#include "framework/Cp932.h"
-#include "framework/Cp932Encoder.h"
-#include "framework/Cp932ExtraCodes.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/Cp932Encoder.h"
+#include "framework/text/Cp932ExtraCodes.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "framework/FontFaceMap.h"
+#include "framework/text/FontFaceMap.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
-#include "framework/FullWidth.h"
+#include "framework/text/FullWidth.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 namespace {
 

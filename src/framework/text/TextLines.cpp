@@ -1,4 +1,4 @@
-#include "TextLines.h"
+#include "framework/text/TextLines.h"
 
 namespace textlines {
 

@@ -1,6 +1,6 @@
-#include "framework/MessageBox.h"
+#include "framework/widgets/MessageBox.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "framework/ModelChanges.h"
+#include "framework/widgets/ModelChanges.h"
 
 #include <QAbstractItemModel>
 

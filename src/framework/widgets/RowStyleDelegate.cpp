@@ -1,4 +1,4 @@
-#include "framework/RowStyleDelegate.h"
+#include "framework/widgets/RowStyleDelegate.h"
 
 #include <utility>
 

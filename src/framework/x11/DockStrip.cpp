@@ -1,4 +1,4 @@
-#include "framework/DockStrip.h"
+#include "framework/x11/DockStrip.h"
 
 #include <QGuiApplication>
 #include <QVariant>

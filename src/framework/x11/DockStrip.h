@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/DockEdge.h"
+#include "framework/x11/DockEdge.h"
 
 #include <QByteArray>
 #include <QRect>

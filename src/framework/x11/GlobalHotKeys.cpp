@@ -1,4 +1,4 @@
-#include "framework/GlobalHotKeys.h"
+#include "framework/x11/GlobalHotKeys.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "framework/SystemColor.h"
+#include "framework/x11/SystemColor.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "framework/X11ScreenSaver.h"
+#include "framework/x11/X11ScreenSaver.h"
 
 #include <QCoreApplication>
 
 // X11 after Qt: its macros would clash with Qt's names.
-#include "framework/X11Display.h"
+#include "framework/x11/X11Display.h"
 
 #include <X11/extensions/dpms.h>
 #include <X11/extensions/scrnsaver.h>

@@ -1,4 +1,4 @@
-#include "framework/X11Window.h"
+#include "framework/x11/X11Window.h"
 
 #include <QGuiApplication>
 #include <QWidget>

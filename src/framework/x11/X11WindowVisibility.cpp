@@ -1,11 +1,11 @@
-#include "framework/X11WindowVisibility.h"
+#include "framework/x11/X11WindowVisibility.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
 // X11 after Qt: its macros would clash with Qt's names.
-#include "framework/X11Display.h"
+#include "framework/x11/X11Display.h"
 
 #include <X11/Xatom.h>
 #include <xcb/xcb.h>

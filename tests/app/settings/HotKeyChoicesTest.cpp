@@ -1,4 +1,4 @@
-#include "app/HotKeyChoices.h"
+#include "app/settings/HotKeyChoices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/ColourText.h"
-#include "app/FontStyle.h"
-#include "app/IntegerText.h"
+#include "app/settings/ColourText.h"
+#include "app/settings/FontStyle.h"
+#include "app/settings/IntegerText.h"
 
 #include <QFont>
 #include <gtest/gtest.h>

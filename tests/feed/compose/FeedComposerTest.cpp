@@ -1,10 +1,10 @@
-#include "feed/FeedComposer.h"
+#include "feed/compose/FeedComposer.h"
 
-#include "FakeFeedView.h"
-#include "StoreLines.h"
-#include "feed/FeedText.h"
-#include "feed/LineStores.h"
-#include "framework/Cp932.h"
+#include "feed/FakeFeedView.h"
+#include "feed/StoreLines.h"
+#include "feed/compose/LineStores.h"
+#include "feed/parse/FeedText.h"
+#include "framework/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

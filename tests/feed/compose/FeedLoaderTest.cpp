@@ -1,11 +1,11 @@
-#include "feed/FeedLoader.h"
+#include "feed/compose/FeedLoader.h"
 
-#include "FakeFeedView.h"
-#include "StoreLines.h"
-#include "feed/FeedComposer.h"
-#include "feed/FeedDownloader.h"
-#include "feed/LineStores.h"
-#include "feed/RotationState.h"
+#include "feed/FakeFeedView.h"
+#include "feed/StoreLines.h"
+#include "feed/compose/FeedComposer.h"
+#include "feed/compose/LineStores.h"
+#include "feed/fetch/FeedDownloader.h"
+#include "feed/rotation/RotationState.h"
 #include "support/LocalHttpServer.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "feed/LineStore.h"
+#include "feed/compose/LineStore.h"
 
-#include "StoreLines.h"
+#include "feed/StoreLines.h"
 
 #include <gtest/gtest.h>
 

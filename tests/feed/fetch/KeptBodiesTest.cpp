@@ -1,4 +1,4 @@
-#include "feed/KeptBodies.h"
+#include "feed/fetch/KeptBodies.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "feed/DirectFetch.h"
-#include "feed/PoliteFetch.h"
-#include "feed/RefreshSchedule.h"
 #include "feed/RotationFixture.h"
+#include "feed/fetch/DirectFetch.h"
+#include "feed/fetch/PoliteFetch.h"
+#include "feed/fetch/RefreshSchedule.h"
 #include "support/LocalHttpServer.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
-#include "feed/HeadlineMarks.h"
+#include "feed/marks/HeadlineMarks.h"
 #include "feed/RotationFixture.h"
-#include "feed/WordFilter.h"
+#include "feed/marks/WordFilter.h"
 
 #include "support/FileSizeLimit.h"
 

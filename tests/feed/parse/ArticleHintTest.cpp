@@ -1,6 +1,6 @@
-#include "feed/ArticleHint.h"
+#include "feed/parse/ArticleHint.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "feed/AtomRewriter.h"
-#include "StoreLines.h"
+#include "feed/parse/AtomRewriter.h"
+#include "feed/StoreLines.h"
 
 #include <gtest/gtest.h>
 

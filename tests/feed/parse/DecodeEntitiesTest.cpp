@@ -1,7 +1,7 @@
-#include "feed/DecodeEntities.h"
-#include "feed/DescriptionCleaner.h"
+#include "feed/parse/DecodeEntities.h"
+#include "feed/parse/DescriptionCleaner.h"
 
-#include "framework/Cp932.h"
+#include "framework/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

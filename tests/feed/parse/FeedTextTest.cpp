@@ -1,4 +1,4 @@
-#include "StoreLines.h"
+#include "feed/StoreLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "feed/FeedReport.h"
+#include "feed/compose/FeedReport.h"
 
 #include "support/LocalHttpServer.h"
 #include "support/TempDir.h"

@@ -1,4 +1,4 @@
-#include "framework/DesktopEntry.h"
+#include "framework/files/DesktopEntry.h"
 #include "support/TempDir.h"
 
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "framework/FileBytes.h"
+#include "framework/files/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 

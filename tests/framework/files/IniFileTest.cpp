@@ -1,5 +1,5 @@
-#include "framework/IniFile.h"
-#include "framework/Cp932.h"
+#include "framework/files/IniFile.h"
+#include "framework/text/Cp932.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

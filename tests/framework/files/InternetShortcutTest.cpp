@@ -1,4 +1,4 @@
-#include "framework/InternetShortcut.h"
+#include "framework/files/InternetShortcut.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/LinkOpener.h"
+#include "framework/files/LinkOpener.h"
 
 #include <gtest/gtest.h>
 

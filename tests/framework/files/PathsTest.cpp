@@ -1,4 +1,4 @@
-#include "framework/Paths.h"
+#include "framework/files/Paths.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "framework/Cp932Encoder.h"
-#include "framework/Cp932Decoder.h"
+#include "framework/text/Cp932Encoder.h"
+#include "framework/text/Cp932Decoder.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

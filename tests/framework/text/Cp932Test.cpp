@@ -1,6 +1,6 @@
-#include "framework/Cp932.h"
-#include "framework/Cp932Encoder.h"
-#include "framework/Cp932ExtraCodes.h"
+#include "framework/text/Cp932.h"
+#include "framework/text/Cp932Encoder.h"
+#include "framework/text/Cp932ExtraCodes.h"
 
 #include <gtest/gtest.h>
 #include <set>

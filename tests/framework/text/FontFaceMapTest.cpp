@@ -1,5 +1,5 @@
-#include "framework/FontFaceMap.h"
-#include "framework/Cp932.h"
+#include "framework/text/FontFaceMap.h"
+#include "framework/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

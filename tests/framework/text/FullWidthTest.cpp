@@ -1,5 +1,5 @@
-#include "framework/FullWidth.h"
-#include "framework/Cp932.h"
+#include "framework/text/FullWidth.h"
+#include "framework/text/Cp932.h"
 
 #include <gtest/gtest.h>
 
