@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev libcurl4-openssl-dev libx11-dev libxss-dev libxext-dev zlib1g-dev
     libgtest-dev libgmock-dev
-    xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick
+    xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick xcompmgr
     fonts-ipafont-gothic fonts-noto-cjk fonts-noto-color-emoji
     python3 clang-format
     qt6-webengine-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n

@@ -72,12 +72,11 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
     state_.feedIndex = -1;
     marks_.seen().load(settingsDirectory_ + std::string(SeenHeadlines::kFileName));
     // A click on the notice opens the article as a double-click on the sign would have.
-    marks_.setAnnounce(
-        [this](const std::string& feed, const std::string& headline, const std::string& link) {
-            notifier_.notify(
-                cp932::toQString(feed), cp932::toQString(headline),
-                [this, link, source = stores_.sourceUri] { OpenLink(link, this, source); });
-        });
+    marks_.setAnnounce([this](const std::string& feed, const std::string& headline,
+                              const std::string& link, const std::string& feedUri) {
+        notifier_.notify(cp932::toQString(feed), cp932::toQString(headline),
+                         [this, link, feedUri] { OpenLink(link, this, feedUri); });
+    });
     modes_->applyWindowFlags();
     FormResize();
 }
@@ -101,7 +100,11 @@ void TForm1::buildControls() {
     LightStr1->setBackColor(0x00000000);
     LightStr1->setBit(4);
     LightStr1->OnDblClick = [this](TLightStr*) { LightStr1DblClick(); };
-    new SignSleep(*LightStr1, *this);
+    new SignSleep(*LightStr1, *this, [this](bool asleep) { asleepRefresh_.setAsleep(asleep); });
+    asleepRefresh_.setFinished([this] {
+        if (rotation_)
+            rotation_->keepRunning();
+    });
     // The ticker is seldom the active window; its tooltip shows all the same.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     new SignPointer(

@@ -9,6 +9,7 @@
 #include "feed/fetch/RefreshSchedule.h"
 #include "feed/marks/HeadlineMarks.h"
 #include "feed/marks/TickerColours.h"
+#include "feed/rotation/AsleepRefresh.h"
 #include "feed/rotation/RotationState.h"
 #include "framework/dbus/DesktopNotifier.h"
 #include "ticker/HotKeys.h"
@@ -170,6 +171,7 @@ private:
     DownloadWorker downloadWorker_{downloader_};
     RefreshSchedule refresh_;
     PoliteFetch politeFetch_{downloadWorker_, refresh_};
+    AsleepRefresh asleepRefresh_{feeds_, politeFetch_, refresh_, downloader_, marks_};
     std::unique_ptr<FeedRotation> rotation_;
 
     // The design fonts until the settings are read, so that a load stopped by a bad colour

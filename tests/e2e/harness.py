@@ -19,7 +19,8 @@ def cp932(text):
 
 
 class FeedServer:
-    """Serves a dictionary of path -> bytes on 127.0.0.1 at an ephemeral port. A path in
+    """Serves a dictionary of path -> bytes (or a function giving the bytes of each answer)
+    on 127.0.0.1 at an ephemeral port. A path in
     `delays` answers that many seconds after its request arrived; `requested[path]` is set
     when a request for it arrives, `hits[path]` counts them, and `answered[path]` holds the
     monotonic time its last answer was sent."""
@@ -44,6 +45,8 @@ class FeedServer:
                     return
                 hits[self.path] += 1
                 requested.setdefault(self.path, threading.Event()).set()
+                if callable(body):
+                    body = body()
                 time.sleep(delays.get(self.path, 0))
                 try:
                     self.send_response(200)

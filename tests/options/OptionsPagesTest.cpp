@@ -359,7 +359,7 @@ TEST_F(OptionsPages, ShownHeadlinesAreRememberedAcrossARestart) {
     start();
     option<QCheckBox>("NewMark").setChecked(true);
     EXPECT_TRUE(ticker().headlineMarks().newMark());
-    ticker().headlineMarks().shown({"t", "http://x/1", " "}, "");
+    ticker().headlineMarks().shown({"t", "http://x/1", " "}, "", "");
     EXPECT_EQ(saved("option", "NewMark"), "true");
     EXPECT_EQ(dir.read("seen.txt"), "http://x/1\r\n");
 

@@ -40,16 +40,19 @@ seconds RefreshSchedule::interval() const {
     return std::chrono::minutes(intervalMinutes_);
 }
 
-bool RefreshSchedule::due(const std::string& uri) const {
+RefreshSchedule::Clock::duration RefreshSchedule::untilDue(const std::string& uri) const {
     const auto found = plans_.find(uri);
     if (found == plans_.end())
-        return true;
+        return Clock::duration::zero();
     const Plan& plan = found->second;
-    if (plan.failures > 0)
-        return now_() >= plan.retryAt;
-    if (intervalMinutes_ == 0)
-        return true; // the user asked for every visit
-    return now_() >= plan.answeredAt + std::max(interval(), plan.feedOwnInterval);
+    if (plan.failures == 0 && intervalMinutes_ == 0)
+        return Clock::duration::zero(); // the user asked for every visit
+    const Clock::time_point at = plan.failures > 0
+                                     ? plan.retryAt
+                                     : plan.answeredAt + std::max(interval(), plan.feedOwnInterval);
+    // Compared first: expire() plans for the beginning of time, which no subtraction reaches.
+    const Clock::time_point now = now_();
+    return at <= now ? Clock::duration::zero() : at - now;
 }
 
 bool RefreshSchedule::waitingAfterFailure(const std::string& uri) const {

@@ -28,7 +28,9 @@ public:
     int intervalMinutes() const { return intervalMinutes_; }
 
     // The server of `uri` may be asked now.
-    bool due(const std::string& uri) const;
+    bool due(const std::string& uri) const { return untilDue(uri) <= Clock::duration::zero(); }
+    // How long until the server of `uri` may be asked; zero or less when it may be now.
+    Clock::duration untilDue(const std::string& uri) const;
     // The last request of `uri` failed, and its wait is not over.
     bool waitingAfterFailure(const std::string& uri) const;
     // Plans the next request from this answer.

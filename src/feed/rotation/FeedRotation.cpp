@@ -64,7 +64,7 @@ void FeedRotation::keepRunningSoon() {
 }
 
 void FeedRotation::keepRunning() {
-    if (sign_.ShowActive() || loading() || !anyFeedShown())
+    if (sign_.ShowActive() || loading() || fetcher_.running() || !anyFeedShown())
         return;
     if (titleWaiting_) {
         titleWaiting_ = false;
@@ -105,8 +105,10 @@ std::uint32_t FeedRotation::articleColour() const {
 }
 
 void FeedRotation::nextFeedStep() {
-    if (loading())
-        return; // one download at a time; the one running shows its feed when it arrives
+    // One download at a time: the rotation's own shows its feed when it arrives; after one
+    // made for the sleeping sign, keepRunning is called.
+    if (loading() || fetcher_.running())
+        return;
     sign_.ShowStrings().clear();
     state_.articleIndex = 0;
     // Without a shown row there is nothing to move to; the sign stays still.
@@ -168,7 +170,7 @@ void FeedRotation::nextArticleStep() {
     const std::string feedTitle = state_.feedIndex >= 0 && state_.feedIndex < feeds_.count()
                                       ? feeds_.entry(state_.feedIndex).title
                                       : stores_.Memo2.line(0);
-    titleLineColour_ = marks_ ? marks_->shown(record, feedTitle) : std::nullopt;
+    titleLineColour_ = marks_ ? marks_->shown(record, feedTitle, stores_.sourceUri) : std::nullopt;
 
     lines.push_back(std::string(kBullet) + record.title);
     if (choices_.MainList() == 1 && hasDescription(record.description))

@@ -78,7 +78,7 @@ public:
     bool LoadFeedText(const std::string& uri, std::function<void()> loaded);
 
     // The rule above: takes the next step when the sign stands still with nothing loading
-    // and a shown feed to go to.
+    // and a shown feed to go to. To be called when a download made by others has ended.
     void keepRunning();
 
 private:

@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 // X11 after Qt: its macros would clash with Qt's names.
 #include "framework/x11/X11Display.h"
+#include "framework/x11/X11Properties.h"
+#include "framework/x11/X11StackCover.h"
 
 #include <X11/Xatom.h>
 #include <xcb/xcb.h>
@@ -15,32 +18,6 @@
 #include <vector>
 
 namespace {
-
-// The 32-bit values of a window property, empty when it is missing or of another type.
-std::vector<unsigned long> cardinals(Display* display, Window window, Atom property, Atom type) {
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    std::vector<unsigned long> values;
-    if (XGetWindowProperty(display, window, property, 0, 64, False, type, &actualType, &format,
-                           &count, &remaining, &data) == Success &&
-        actualType == type && format == 32 && data) {
-        const auto* items = reinterpret_cast<const unsigned long*>(data);
-        values.assign(items, items + count);
-    }
-    if (data)
-        XFree(data);
-    return values;
-}
-
-std::optional<unsigned long> cardinal(Display* display, Window window, Atom property) {
-    const std::vector<unsigned long> values = cardinals(display, window, property, XA_CARDINAL);
-    if (values.empty())
-        return std::nullopt;
-    return values.front();
-}
 
 // Adds events to what this program already receives from a window.
 void selectMore(Display* display, Window window, long mask) {
@@ -54,7 +31,7 @@ constexpr unsigned long kAllDesktops = 0xFFFFFFFFul;
 } // namespace
 
 X11WindowVisibility::X11WindowVisibility(QWidget& window, QObject* parent)
-    : QObject(parent), window_(window) {
+    : QObject(parent), window_(window), stack_(std::make_unique<X11StackCover>()) {
     Display* display = x11Display();
     if (!display)
         return;
@@ -98,24 +75,41 @@ void X11WindowVisibility::attach() {
         readMinimised();
         readWorkspaces();
     }
+    stack_->setWindow(handle_);
+    checkStackSoon();
     update();
 }
 
+void X11WindowVisibility::checkStackSoon() {
+    if (stackCheckQueued_)
+        return;
+    stackCheckQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        stackCheckQueued_ = false;
+        stack_->update();
+        update();
+    });
+}
+
 void X11WindowVisibility::readMinimised() {
-    const std::vector<unsigned long> states = cardinals(x11Display(), handle_, wmState_, XA_ATOM);
+    const std::vector<unsigned long> states =
+        x11props::values(x11Display(), handle_, wmState_, XA_ATOM);
     minimised_ = std::find(states.begin(), states.end(), hiddenState_) != states.end();
 }
 
 void X11WindowVisibility::readWorkspaces() {
     Display* display = x11Display();
-    const std::optional<unsigned long> own = cardinal(display, handle_, windowDesktop_);
-    const std::optional<unsigned long> current = cardinal(display, root_, currentDesktop_);
+    const std::optional<unsigned long> own = x11props::cardinal(display, handle_, windowDesktop_);
+    const std::optional<unsigned long> current =
+        x11props::cardinal(display, root_, currentDesktop_);
     elsewhere_ = own && current && *own != kAllDesktops && *own != *current;
 }
 
 bool X11WindowVisibility::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (handle_ == 0 || eventType != "xcb_generic_event_t")
         return false;
+    if (stack_->concerns(message))
+        checkStackSoon();
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     switch (event->response_type & 0x7f) {
     case XCB_VISIBILITY_NOTIFY: {
@@ -154,7 +148,7 @@ bool X11WindowVisibility::nativeEventFilter(const QByteArray& eventType, void* m
 }
 
 void X11WindowVisibility::update() {
-    const bool seen = mapped_ && !obscured_ && !minimised_ && !elsewhere_;
+    const bool seen = mapped_ && !obscured_ && !stack_->covered() && !minimised_ && !elsewhere_;
     if (seen == seen_)
         return;
     seen_ = seen;

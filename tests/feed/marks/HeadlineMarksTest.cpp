@@ -106,9 +106,8 @@ TEST_F(MarkedRotation, ANewMarkedHeadlineIsAnnouncedOnceAndOnlyWhenChosen) {
     marks.filter().setMarkWords("linux");
     std::vector<std::string> announced;
     marks.setAnnounce(
-        [&](const std::string& feed, const std::string& headline, const std::string& link) {
-            announced.push_back(feed + "|" + headline + "|" + link);
-        });
+        [&](const std::string& feed, const std::string& headline, const std::string& link,
+            const std::string&) { announced.push_back(feed + "|" + headline + "|" + link); });
     marks.seen().see("http://x/three linux"); // shown in an earlier run
     marks.setNotify(true);
     startWithWelcome();
