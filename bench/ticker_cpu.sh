@@ -6,18 +6,25 @@
 # owns its name on a private session bus, as on a desktop.
 #
 # --asleep turns the screen saver on before measuring: the sign should then cost nothing.
+# --covered runs a compositing manager (xcompmgr) and covers the screen with a window before
+# measuring, as on a compositing desktop. --refresh N sets the feeds' refresh interval in
+# minutes, so that a long run asleep includes downloads made in the background.
 # Several build directories are measured side by side, at the same time, each on its own
 # X server, so that they share whatever else loads the machine.
-# Usage: bench/ticker_cpu.sh [--asleep] [--seconds N] [build-dir ...]
+# Usage: bench/ticker_cpu.sh [--asleep] [--covered] [--refresh N] [--seconds N] [build-dir ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 asleep=false
+covered=false
+refresh=
 seconds=30
 builds=()
 while (($#)); do
     case $1 in
     --asleep) asleep=true ;;
+    --covered) covered=true ;;
+    --refresh) refresh=$2; shift ;;
     --seconds) seconds=$2; shift ;;
     *) builds+=("$1") ;;
     esac
@@ -39,6 +46,7 @@ measure() {
     export GLOWTAPE_HOME=$dir/home XDG_RUNTIME_DIR=$dir/runtime HOME=$dir
     sed "s|@SAMPLES@|$PWD/samples|g" samples/news.csv.in >"$GLOWTAPE_HOME/news.csv"
     printf '[HotKey]\r\nnext=19\r\nback=20\r\n' >"$GLOWTAPE_HOME/data.ini"
+    [[ -z $refresh ]] || printf '[option]\r\nRefresh=%s\r\n' "$refresh" >"$GLOWTAPE_HOME/glowtape3.ini"
 
     # Xvfb picks a free display itself, so that the runs side by side never meet.
     mkfifo "$dir/display"
@@ -66,6 +74,15 @@ measure() {
     local program=$!
     echo $program >>"$work/pids"
     sleep 3 # start-up and the first feed
+    if $covered; then
+        xcompmgr >/dev/null 2>&1 &
+        echo $! >>"$work/pids"
+        xmessage -name cover -geometry 1024x768+0+0 cover >/dev/null 2>&1 &
+        echo $! >>"$work/pids"
+        sleep 2
+        wmctrl -r cover -b add,fullscreen
+        sleep 1
+    fi
     if $asleep; then
         dbus-send --session --print-reply --dest=org.freedesktop.ScreenSaver \
             /org/freedesktop/ScreenSaver org.freedesktop.ScreenSaver.SetActive boolean:true >/dev/null
@@ -101,4 +118,6 @@ done
 wait "${pids[@]}"
 mapfile -t pids <"$work/pids"
 $asleep && echo "screen saver on: the sign asleep"
+$covered && echo "under xcompmgr, a window over the whole screen"
+[[ -z $refresh ]] || echo "refresh every $refresh minute(s)"
 cat "$work"/*.result
