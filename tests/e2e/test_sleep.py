@@ -1,6 +1,6 @@
 """The sign sleeps while nobody can see it: the screen saver is on or a window covers it. It
-stands still, the rotation takes no step and downloads nothing, and on waking it goes on from
-the column where it stopped."""
+stands still, the rotation takes no step and, for the first minute at least, nothing is
+downloaded; on waking it goes on from the column where it stopped."""
 
 import os
 import subprocess
