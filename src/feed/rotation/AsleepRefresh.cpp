@@ -64,7 +64,7 @@ void AsleepRefresh::fetchNext() {
     loader_.LoadFeedText(feed.uri, fetcher_, [this, feed](bool downloaded) {
         if (downloaded)
             heard(feed);
-        if (!asleep_ && finished_)
+        if (finished_)
             finished_();
         fetchNext();
     });

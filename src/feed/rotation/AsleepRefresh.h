@@ -39,8 +39,8 @@ public:
     // running ends and is told to the marks.
     void setAsleep(bool asleep);
     bool asleep() const { return asleep_; }
-    // Runs when a background download ends after the sign woke: the rotation may have been
-    // held from its step meanwhile.
+    // Runs after each background download, once the fetcher is free again: the rotation may
+    // have been held from its step meanwhile.
     void setFinished(std::function<void()> finished) { finished_ = std::move(finished); }
 
     // The round: downloads the shown feeds that are due. Runs from the timer.

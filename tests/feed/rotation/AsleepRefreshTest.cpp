@@ -20,7 +20,7 @@ std::string rss(const std::string& items, const std::string& extra = "") {
 }
 
 // The program's pieces: the rotation and the background refresh share one polite fetcher
-// and the marks, with a clock that moves only when told.
+// and the marks, with a clock that moves only when told. The sign has not started.
 class Asleep : public Rotation {
 protected:
     Asleep() {
@@ -34,7 +34,6 @@ protected:
         });
         politeRotation.setMarks(&marks);
         drive(politeRotation);
-        refresh.setFinished([this] { politeRotation.keepRunning(); });
     }
 
     std::size_t requestsOf(const std::string& path) const {
@@ -159,8 +158,8 @@ TEST_F(Rotation, TheRotationWaitsForADownloadMadeWhileAsleepAndThenGoesOn) {
     refresh.setAsleep(true);
     refresh.refreshDue();
     ASSERT_EQ(held.asked.size(), 1u);
-    // The sign wakes and runs out of its welcome line while the download still runs.
-    refresh.setAsleep(false);
+    // The sign runs out of its line while the download still runs, as on waking or after a
+    // hot key's next feed.
     startWithWelcome();
     runLines(1);
     runColumns(200);
