@@ -46,7 +46,7 @@ class SleepTest(DesktopTestCase):
         self.start_program()
         # The welcome line runs out first, which takes a while on a slow sign.
         self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【"),
-                                                  timeout=40))
+                                                  timeout=60))
         self.window = self.x("xdotool", "search", "--name", "^Glowtape ").split()[0]
         self.x("xdotool", "mousemove", "1000", "740")  # the sign stands still under the pointer
 
