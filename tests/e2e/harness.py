@@ -134,7 +134,8 @@ class DesktopTestCase(unittest.TestCase):
                 break
         said = openbox.stderr.read().decode(errors="replace") if openbox.poll() is not None else ""
         self.assertIn("=", self.x("xprop", "-root", "_NET_WORKAREA"),
-                      "openbox did not start (exit status %s) %s" % (openbox.returncode, said))
+                      "openbox did not start (exit status %s, X server %s) %s"
+                      % (openbox.returncode, "running" if self.xvfb.poll() is None else "gone", said))
 
     def _start_xvfb(self):
         # Xvfb picks a free display number itself and writes it to the pipe, so that tests
@@ -155,6 +156,7 @@ class DesktopTestCase(unittest.TestCase):
             env = dict(os.environ, DISPLAY=display)
             if wait_until(lambda: subprocess.run(["xdpyinfo"], env=env, stdout=subprocess.DEVNULL,
                                                  stderr=subprocess.DEVNULL).returncode == 0):
+                self.xvfb = xvfb
                 return display
             xvfb.kill()
         raise RuntimeError("no free display for Xvfb")
