@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything with tests, runs every test through ctest, then runs the unit tests
-# again under the address and undefined-behaviour sanitizers, and runs the parsers' fuzzers over
-# their seed corpora.
+# Builds everything with tests, runs every test through ctest, then runs the unit tests and
+# the sign's geometry sweep on an X server again under the address and undefined-behaviour
+# sanitizers, and runs the parsers' fuzzers over their seed corpora.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

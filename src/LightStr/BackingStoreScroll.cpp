@@ -18,6 +18,25 @@ bool paintsIntoWindowStore(const QWidget& widget, const QWidget& top) {
     return true;
 }
 
+// The part of the widget that its parents leave to be seen, in window coordinates.
+QRect shownInWindow(const QWidget& widget, const QWidget& top) {
+    QRect shown(widget.mapTo(&top, QPoint(0, 0)), widget.size());
+    for (const QWidget* w = widget.parentWidget(); w && !shown.isEmpty(); w = w->parentWidget()) {
+        shown &= QRect(w->mapTo(&top, QPoint(0, 0)), w->size());
+        if (w == &top)
+            break;
+    }
+    return shown;
+}
+
+// What the store can really be written at: its size, and the image it paints into.
+QRect storeRect(QBackingStore& store) {
+    QRect rect(QPoint(0, 0), store.size());
+    if (const auto* image = dynamic_cast<const QImage*>(store.paintDevice()))
+        rect &= image->rect();
+    return rect;
+}
+
 QRect enteringStrip(QRect area, bool vertical, int delta) {
     const int distance = std::abs(delta);
     if (vertical) {
@@ -62,12 +81,19 @@ bool scrollInBackingStore(QWidget& widget, QRect area, bool vertical, int delta,
         !widget.updatesEnabled() || handle->devicePixelRatio() != 1.0 || !store->paintDevice() ||
         !paintsIntoWindowStore(widget, *top))
         return false;
-    area &= QRect(QPoint(0, 0), picture.size());
+    const QPoint offset = widget.mapTo(top, QPoint(0, 0));
+    // The sign may reach past its parent's and the window's edges (a pixel past the right
+    // one, and past the bottom when it is taller than the window): only what can be seen is
+    // moved and drawn. A store that does not cover that yet (a resize not yet applied to it)
+    // is left to a repaint.
+    const QRect windowArea = (area & QRect(QPoint(0, 0), picture.size())).translated(offset) &
+                             shownInWindow(widget, *top);
+    if (windowArea.isEmpty() || !storeRect(*store).contains(windowArea))
+        return false;
+    area = windowArea.translated(-offset);
     if (std::abs(delta) >= (vertical ? area.height() : area.width()))
         return false;
 
-    const QPoint offset = widget.mapTo(top, QPoint(0, 0));
-    const QRect windowArea = area.translated(offset);
     const QPoint shift = vertical ? QPoint(0, delta) : QPoint(delta, 0);
     // Only the part whose pixels stay inside: a destination cut at the window's edge would
     // not move at all.

@@ -148,6 +148,46 @@ TEST(TLightStr, ScrollingShowsThePictureAFullRedrawWouldShow) {
     }
 }
 
+// A sign inside a parent smaller than itself is seen only within the parent: its scroll steps
+// leave the rest of the window alone.
+TEST(TLightStr, ScrollingStaysInsideAParentSmallerThanTheSign) {
+    QWidget window;
+    window.resize(200, 80);
+    window.setAutoFillBackground(true);
+    window.setPalette(QPalette(QColor(Qt::red)));
+    auto* parent = new QWidget(&window);
+    parent->setGeometry(10, 10, 150, 30);
+    auto* sign = new TLightStr(parent);
+    sign->setGeometry(0, 0, 192, 44);
+    window.show();
+    QCoreApplication::processEvents();
+    sign->setShowStrings({"\x93\xfa\x96\x7b ABC"}); // 日本 ABC
+    sign->setShowLoop(true);
+    sign->StartShow();
+    for (int tick = 0; tick < 60; ++tick) {
+        sign->TimerTick();
+        QCoreApplication::processEvents();
+    }
+    sign->StopShow();
+    QCoreApplication::processEvents();
+
+    const QImage screen =
+        window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& buffer = sign->engine().buffer().image();
+    int outside = 0;
+    int inside = 0;
+    for (int y = 0; y < window.height(); ++y) {
+        for (int x = 0; x < window.width(); ++x) {
+            if (parent->geometry().contains(x, y))
+                inside += screen.pixel(x, y) != buffer.pixel(x - 10, y - 10);
+            else
+                outside += screen.pixel(x, y) != qRgb(255, 0, 0);
+        }
+    }
+    EXPECT_EQ(outside, 0) << "pixels of the sign outside its parent";
+    EXPECT_EQ(inside, 0) << "pixels inside the parent that are not the sign's";
+}
+
 // Sleep and the pointer both hold the timer; only when neither does it run again, and the
 // show goes on from the column where it stopped. A show started while asleep waits too.
 TEST(TLightStr, SleepAndThePointerHoldTheTimerTogether) {

@@ -26,7 +26,7 @@ class CharactersTest(DesktopTestCase):
                                           if "Glowtape" in line), None))
         self.assertIsNotNone(window)
         subprocess.run(["wmctrl", "-i", "-c", window], env=self.env, check=False)
-        self.assertEqual(program.wait(timeout=20), 0)
+        self.assertEqual(program.wait(timeout=60), 0)
 
     def test_the_caption_shows_them_and_news_csv_keeps_them_through_a_restart(self):
         uri = self.server.url("/feed.xml")

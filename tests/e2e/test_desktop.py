@@ -61,7 +61,7 @@ class DesktopTest(DesktopTestCase):
                      if " Glowtape" in line), None)
 
     def wait_for_feed(self, name):
-        found = self.wait_for_window(lambda title: title.startswith("Glowtape 【%s：" % name), timeout=20)
+        found = self.wait_for_window(lambda title: title.startswith("Glowtape 【%s：" % name))
         self.assertIsNotNone(found, self.window_names())
 
     def conflict_boxes(self):
@@ -75,11 +75,11 @@ class DesktopTest(DesktopTestCase):
 
     def answer_box(self, box):
         self.x("xdotool", "windowactivate", "--sync", box, "key", "Return")
-        self.assertTrue(wait_until(lambda: box not in self.conflict_boxes(), timeout=5))
+        self.assertTrue(wait_until(lambda: box not in self.conflict_boxes()))
 
     def close_ticker(self, program):
         subprocess.run(["wmctrl", "-i", "-c", self.ticker()], env=self.env, check=False)
-        self.assertEqual(program.wait(timeout=20), 0)
+        self.assertEqual(program.wait(timeout=60), 0)
 
     def exit_from_menu(self, program):
         # A dock has no close box and takes no keyboard focus: a click on "終了", the menu's
@@ -87,12 +87,11 @@ class DesktopTest(DesktopTestCase):
         before = set(self.x("xdotool", "search", "--onlyvisible", "--pid", str(program.pid)).split())
         x, y, width, height = self.client_geometry(self.ticker())
         self.x("xdotool", "mousemove", str(x + width // 2), str(y + height // 3), "click", "3")
-        menu = wait_until(lambda: set(self.x("xdotool", "search", "--onlyvisible", "--pid",
-                                             str(program.pid)).split()) - before, timeout=5)
+        menu = self.wait_for_menu(program.pid, before)
         self.assertTrue(menu)
         left, top, width, height = self.client_geometry(menu.pop())
         self.x("xdotool", "mousemove", str(left + width // 2), str(top + height - 10), "click", "1")
-        self.assertEqual(program.wait(timeout=20), 0)
+        self.assertEqual(program.wait(timeout=60), 0)
 
     def test_always_show_docks_to_the_bottom_and_closing_gives_the_strip_back(self):
         self.main_settings("[option]", "OP0=false", "OP7=down", "OP8=true",
@@ -125,7 +124,7 @@ class DesktopTest(DesktopTestCase):
 
         self.toggle_border_from_menu(window)
         self.assertTrue(wait_until(
-            lambda: "0x2, 0x1, 0x0" in self.x("xprop", "-id", window, "_MOTIF_WM_HINTS"), timeout=5),
+            lambda: "0x2, 0x1, 0x0" in self.x("xprop", "-id", window, "_MOTIF_WM_HINTS")),
             "the border stayed")
         self.assertEqual(self.client_geometry(window)[2:], size)
         self.x("xdotool", "key", "ctrl+F5")

@@ -2,7 +2,6 @@
 dialog closed; the feed is in news.csv and the rotation goes to it."""
 
 import subprocess
-import time
 
 from harness import DesktopTestCase, FeedServer, cp932, wait_until
 
@@ -20,11 +19,12 @@ class FeedManagerTest(DesktopTestCase):
         self.server = FeedServer({"/first.xml": rss("First"), "/new.xml": rss("New")})
         self.addCleanup(self.server.close)
 
-    def open_ticker_menu(self):
+    def open_ticker_menu(self, program):
         ticker = wait_until(lambda: self.window_id("Glowtape 【"))
         self.assertIsNotNone(ticker, self.window_names())
+        before = self.visible_windows(program.pid)
         self.click_in(ticker, 40, 15, button=3)
-        time.sleep(0.5)
+        self.assertTrue(self.wait_for_menu(program.pid, before), "the menu did not open")
 
     def test_a_feed_typed_into_the_dialog_is_saved_and_shown(self):
         first = self.server.url("/first.xml")
@@ -34,11 +34,11 @@ class FeedManagerTest(DesktopTestCase):
         self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【First")))
 
         # "コントロール" > "ニュース新規追加" opens the dialog at the feed manager.
-        self.open_ticker_menu()
+        self.open_ticker_menu(program)
         self.keys("Down", "Down", "Down", "Down", "Right", "Down", "Down", "Return")
         dialog = wait_until(lambda: self.window_id("各種設定"))
         self.assertIsNotNone(dialog, self.window_names())
-        time.sleep(0.5)
+        self.assertTrue(self.wait_until_active(dialog), "the dialog did not take the keyboard")
         # Focus to the category list (a click below its items), then the page's fields and
         # its "登録" button in tab order.
         self.click_in(dialog, 45, 300)
@@ -55,7 +55,7 @@ class FeedManagerTest(DesktopTestCase):
         self.assertTrue(self.read_settings_file("news.csv").startswith(cp932("First,")))
 
         # "コントロール" > "ニュース早送り": the rotation moves on to the new feed.
-        self.open_ticker_menu()
+        self.open_ticker_menu(program)
         self.keys("Down", "Down", "Down", "Down", "Right", "Return")
         title = self.wait_for_window(lambda name: name.startswith("Glowtape 【New，Feed："))
         self.assertIsNotNone(title, self.window_names())
@@ -63,4 +63,4 @@ class FeedManagerTest(DesktopTestCase):
 
         ticker = self.window_id("Glowtape 【")
         subprocess.run(["wmctrl", "-i", "-c", ticker], env=self.env, check=False)
-        self.assertEqual(program.wait(timeout=20), 0)
+        self.assertEqual(program.wait(timeout=60), 0)

@@ -33,14 +33,6 @@ class Notifications(DesktopTestCase):
         self.write_settings_file(
             "news.csv", cp932("ローカル,%s,○\r\n" % self.server.url("/feed.xml")))
 
-    def start_session_bus(self):
-        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
-                               env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                               text=True)
-        self.processes.append(bus)
-        self.addCleanup(bus.stdout.close)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
-
     def watch_notify_calls(self):
         """The Notify calls on the bus, as dbus-monitor prints them."""
         monitor = subprocess.Popen(

@@ -2,7 +2,6 @@
 
 import os
 import subprocess
-import time
 
 from harness import DesktopTestCase, FeedServer, cp932, wait_until
 
@@ -30,20 +29,22 @@ class OptionsTest(DesktopTestCase):
         self.assertIsNotNone(ticker)
 
         # Right-click the sign; from the bottom of the menu: 終了, ヘルプ, オプション.
+        before = self.visible_windows(program.pid)
         self.x("xdotool", "mousemove", "--window", ticker, "100", "20", "click", "3")
-        time.sleep(0.5)
+        self.assertTrue(self.wait_for_menu(program.pid, before), "the menu did not open")
         self.x("xdotool", "key", "Up", "Up", "Up", "Return")
         dialog = wait_until(lambda: self.window_id("各種設定"))
         self.assertIsNotNone(dialog, self.window_names())
-        time.sleep(0.5)
+        self.assertTrue(self.wait_until_active(dialog), "the dialog did not take the keyboard")
 
         # The category "液晶設定" (second item of the list), then the dot-size trackbar's
         # handle at its design position 3 of 1 ... 5, then End for the largest dots.
+        page = "300x60+200+80"  # around the trackbar, away from the category list
+        before = self.picture(dialog, page)
         self.x("xdotool", "mousemove", "--window", dialog, "45", "64", "click", "1")
-        time.sleep(0.3)
+        self.assertTrue(self.wait_for_change(dialog, before, page), "the page did not change")
         self.x("xdotool", "mousemove", "--window", dialog, "378", "105", "click", "1")
         self.x("xdotool", "key", "End")
-        time.sleep(0.3)
         self.screenshot(self.root + "/options.png")
 
         # Closing the dialog saves the settings and leaves the program running.

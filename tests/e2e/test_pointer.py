@@ -4,7 +4,7 @@ import os
 import subprocess
 import time
 
-from harness import DesktopTestCase, FeedServer, cp932
+from harness import DesktopTestCase, FeedServer, cp932, wait_until
 
 FEED = """<?xml version="1.0" encoding="UTF-8"?>
 <rss version="2.0"><channel><title>Pointer channel with a long enough title to scroll</title>
@@ -32,14 +32,24 @@ class PointerTest(DesktopTestCase):
         self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【")))
         window = self.x("xdotool", "search", "--name", "^Glowtape ").split()[0]
         self.x("xdotool", "mousemove", "--window", window, "100", "30")
-        time.sleep(1.5)  # the tooltip has come by now
-        held = self.sign_pixels(window)
-        time.sleep(1.0)
-        self.assertTrue(self.sign_pixels(window) == held, "the sign moved under the pointer")
+
+        def held():
+            # Two seconds alike: the tooltip, once shown, lies over the sign too.
+            first = self.sign_pixels(window)
+            time.sleep(2.0)
+            return first if self.sign_pixels(window) == first else None
+
+        still = wait_until(held)
+        self.assertIsNotNone(still, "the sign moved under the pointer")
 
         self.x("xdotool", "mousemove", "600", "600")
-        shots = set()
-        for _ in range(6):
-            time.sleep(0.3)
-            shots.add(self.sign_pixels(window))
-        self.assertGreater(len(shots), 1, "the sign did not go on after the pointer left")
+
+        def moving():
+            # Three pictures all unlike: more than the tooltip going away.
+            shots = []
+            for _ in range(3):
+                shots.append(self.sign_pixels(window))
+                time.sleep(0.3)
+            return len(set(shots)) == 3
+
+        self.assertTrue(wait_until(moving), "the sign did not go on after the pointer left")

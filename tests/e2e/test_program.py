@@ -35,7 +35,7 @@ class ProgramTest(DesktopTestCase):
         window = wait_until(self.ticker_window_id)
         self.assertIsNotNone(window)
         subprocess.run(["wmctrl", "-i", "-c", window], env=self.env, check=False)
-        self.assertEqual(program.wait(timeout=20), 0)
+        self.assertEqual(program.wait(timeout=60), 0)
 
     def test_title_names_the_first_shown_feed_and_a_second_start_exits(self):
         hidden = self.server.url("/hidden.xml")
@@ -46,7 +46,7 @@ class ProgramTest(DesktopTestCase):
         self.assertIsNotNone(title, self.window_names())
 
         second = self.start_program()
-        self.assertEqual(second.wait(timeout=10), 0)
+        self.assertEqual(second.wait(timeout=60), 0)
         self.assertEqual(sum("Glowtape" in name for name in self.window_names()), 1)
         self.assertIsNone(program.poll())
 

@@ -2,7 +2,6 @@
 current article's page from a local server."""
 
 import os
-import time
 
 from harness import DesktopTestCase, FeedServer, cp932, wait_until
 
@@ -44,10 +43,13 @@ class ReaderTest(DesktopTestCase):
         self.assertTrue(ticker_name, self.window_names())
 
         self.x("xdotool", "key", "ctrl+F5")
-        self.assertTrue(self.wait_for_window(lambda name: name == PAGE_TITLE, timeout=30))
+        self.assertTrue(self.wait_for_window(lambda name: name == PAGE_TITLE))
         self.assertTrue(self.server.requested["/page.html"].is_set())
 
-        time.sleep(2)  # the title comes before the first paint
+        # The title comes before the first paint: the page has its text once many colours show.
+        reader_window = self.x("xdotool", "search", "--onlyvisible", "--name", "^%s$" % PAGE_TITLE).split()[0]
+        self.assertTrue(wait_until(lambda: len(set(self.picture(reader_window)[::3])) > 16),
+                        "the page was not painted")
         shot = os.path.join(os.environ.get("GLOWTAPE_SHOTS", self.root), "reader.png")
         self.screenshot(shot)
         ticker = self.geometry(lambda name: name == ticker_name)

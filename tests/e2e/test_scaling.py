@@ -44,7 +44,12 @@ class ScalingTest(DesktopTestCase):
         window = wait_until(lambda: self.x("xdotool", "search", "--onlyvisible", "--pid", str(program.pid)))
         self.assertTrue(window)
         window = window.split()[0]
-        subprocess.run(["sleep", "1"])
+
+        def idle_grid_shown():
+            first = self.picture(window)
+            return bytes(DARK) in first and self.picture(window) == first
+
+        self.assertTrue(wait_until(idle_grid_shown), "the idle grid was not shown")
         width, height = self.client_geometry(window)[2:]
         path = os.path.join(self.root, "sign.rgb")
         subprocess.run(["import", "-window", window, "-depth", "8", "rgb:" + path], env=self.env, check=True)

@@ -45,8 +45,7 @@ class SleepTest(DesktopTestCase):
         self.write_settings_file("glowtape3.ini", "".join(line + "\r\n" for line in settings).encode())
         self.start_program()
         # The welcome line runs out first, which takes a while on a slow sign.
-        self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【"),
-                                                  timeout=60))
+        self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【")))
         self.window = self.x("xdotool", "search", "--name", "^Glowtape ").split()[0]
         self.x("xdotool", "mousemove", "1000", "740")  # the sign stands still under the pointer
 
@@ -70,20 +69,37 @@ class SleepTest(DesktopTestCase):
                     return source.read()
             return None
 
-        pixels = wait_until(read, timeout=5)
+        pixels = wait_until(read)
         self.assertIsNotNone(pixels, "the ticker window cannot be read")
         self.assertEqual(len(pixels), self.width * self.HEIGHT * 3)
         return pixels
 
     def assert_moving(self):
         first = self.sign()
-        self.assertTrue(wait_until(lambda: self.sign() != first, timeout=5), "the sign does not move")
+        self.assertTrue(wait_until(lambda: self.sign() != first), "the sign does not move")
 
     def assert_still(self):
         first = self.sign()
         time.sleep(1.0)
         self.assertTrue(self.sign() == first, "the sign moved while asleep")
         return first
+
+    def wait_still(self):
+        """The sign's picture once it has stood still for a second: it falls asleep a moment
+        after it is told, later on a busy machine."""
+        def still():
+            first = self.sign()
+            time.sleep(1.0)
+            return first if self.sign() == first else None
+
+        picture = wait_until(still)
+        self.assertIsNotNone(picture, "the sign did not fall asleep")
+        return picture
+
+    def wait_for_shift_from(self, before):
+        """How far the sign has moved on from `before`, once it has; None when no picture is
+        `before` moved by at most 400 pixels."""
+        return wait_until(lambda: shift_between(before, self.sign(), self.width, self.HEIGHT, limit=400))
 
     def caption(self):
         return next(name for name in self.window_names() if name.startswith("Glowtape"))
@@ -96,18 +112,15 @@ class SleepTest(DesktopTestCase):
         self.assert_moving()
 
         self.screen_saver(True)
-        time.sleep(0.3)
-        asleep = self.assert_still()
+        asleep = self.wait_still()
+        self.assert_still()
         self.screen_saver(False)
-        time.sleep(0.3)  # a few columns
-        woken = self.sign()
-        shift = shift_between(asleep, woken, self.width, self.HEIGHT, limit=400)
-        self.assertIsNotNone(shift, "the sign did not go on from where it stopped")
+        self.assertIsNotNone(self.wait_for_shift_from(asleep), "the sign did not go on from where it stopped")
         self.assert_moving()
 
         # The X server's own screen saver does the same.
         self.x("xset", "s", "activate")
-        time.sleep(0.3)
+        self.wait_still()
         self.assert_still()
         self.x("xset", "s", "reset")
         self.assert_moving()
@@ -122,7 +135,7 @@ class SleepTest(DesktopTestCase):
         self.assertTrue(self.server.requested["/b.xml"].wait(20), "feed B was never asked for")
         self.screen_saver(True)
         self.assertIsNotNone(self.wait_for_window(lambda name: "b.xml" in name))
-        time.sleep(0.5)
+        self.wait_still()
         hits = dict(self.server.hits)
         caption = self.caption()
         self.assert_still()
@@ -140,10 +153,9 @@ class SleepTest(DesktopTestCase):
         hide()
         time.sleep(6.0)  # awake, the sign would move 200 columns meanwhile, more than it shows
         show()
-        time.sleep(0.5)  # the window is shown and painted again
-        after = self.sign()
-        self.assertIsNotNone(shift_between(before, after, self.width, self.HEIGHT, limit=400),
-                             "the sign moved while it could not be seen")
+        # Once shown and painted again, the picture is the one from before, moved on by no
+        # more than waking has brought.
+        self.assertIsNotNone(self.wait_for_shift_from(before), "the sign moved while it could not be seen")
         self.assert_moving()
 
     def test_a_window_over_the_whole_screen_or_minimising_stops_the_sign(self):

@@ -1,10 +1,8 @@
 """A feed that takes long to answer never stops the ticker window from answering."""
 
 import os
-import subprocess
-import time
 
-from harness import DesktopTestCase, FeedServer, cp932, wait_until
+from harness import DesktopTestCase, FeedServer, cp932
 
 QUICK = b"""<?xml version="1.0" encoding="UTF-8"?>
 <rss version="2.0"><channel><title>Quick</title><link>http://127.0.0.1/</link></channel></rss>"""
@@ -13,7 +11,9 @@ QUICK = b"""<?xml version="1.0" encoding="UTF-8"?>
 class SlowFeedTest(DesktopTestCase):
     def setUp(self):
         super().setUp()
-        self.server = FeedServer({"/quick.xml": QUICK, "/slow.xml": QUICK}, delays={"/slow.xml": 8})
+        # The slow feed answers long after everything below, however busy the machine: all of
+        # it must happen while the feed loads.
+        self.server = FeedServer({"/quick.xml": QUICK, "/slow.xml": QUICK}, delays={"/slow.xml": 60})
         self.addCleanup(self.server.close)
 
     def test_the_menu_opens_and_exit_saves_while_a_feed_loads(self):
@@ -22,27 +22,23 @@ class SlowFeedTest(DesktopTestCase):
         program = self.start_program()
         self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【速い")))
         # The quick feed's title runs out, then the slow one is requested.
-        self.assertTrue(self.server.requested["/slow.xml"].wait(30))
+        self.assertTrue(self.server.requested["/slow.xml"].wait(60))
         window = self.x("xdotool", "search", "--name", "^Glowtape ")
         self.assertTrue(window)
         window = window.split()[0]
         before = self.visible_windows(program.pid)
 
         self.x("xdotool", "mousemove", "--window", window, "20", "10")
-        clicked = time.monotonic()
         self.x("xdotool", "click", "3")
-        menu = wait_until(lambda: self.visible_windows(program.pid) - before, timeout=5, interval=0.02)
-        opened = time.monotonic() - clicked
-        self.assertTrue(menu, "no menu opened during the load")
-        self.assertLess(opened, 0.5)
+        self.assertTrue(self.wait_for_menu(program.pid, before), "no menu opened")
+        self.assertNotIn("/slow.xml", self.server.answered, "the menu waited for the load")
         self.screenshot(os.path.join(self.root, "menu.png"))
 
         # "終了" is the menu's last item.
         self.x("xdotool", "key", "Up")
-        chosen = time.monotonic()
         self.x("xdotool", "key", "Return")
-        self.assertEqual(program.wait(timeout=5), 0)
-        self.assertLess(time.monotonic() - chosen, 1.0)
+        self.assertEqual(program.wait(timeout=60), 0)
+        self.assertNotIn("/slow.xml", self.server.answered, "the exit waited for the load")
         ini = self.read_settings_file("glowtape3.ini").decode("cp932")
         self.assertIn("[option]\r\n", ini)
         self.assertIn("[select]\r\n", ini)

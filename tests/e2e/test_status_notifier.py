@@ -27,7 +27,7 @@ class StatusNotifierTest(DesktopTestCase):
         self.start_stand_in("watcher_stand_in.py", log)
 
         program = self.start_program()
-        self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【A："), timeout=20))
+        self.assertIsNotNone(self.wait_for_window(lambda name: name.startswith("Glowtape 【A：")))
         self.assertTrue(wait_until(lambda: os.path.exists(log)), "no item registered")
         with open(log) as source:
             item, named = source.readline().split()
@@ -64,7 +64,7 @@ class StatusNotifierTest(DesktopTestCase):
         self.bus("--dest", item, "--object-path", path, "--method", "org.kde.StatusNotifierItem.ContextMenu",
                  "10", "10")
         self.assertTrue(wait_until(lambda: set(self.x("xdotool", "search", "--onlyvisible", "--pid",
-                                                      str(program.pid)).split()) - before, timeout=5),
+                                                      str(program.pid)).split()) - before),
                         "no menu")
 
         # A border change shows the icon anew: the new item carries the menu with the new state.
