@@ -80,21 +80,17 @@ void appendTag(std::string& out, std::string_view name, QStringView text) {
 QString decodeHtmlEntities(QStringView text) {
     QString out;
     out.reserve(text.size());
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype semicolon = text.indexOf(u';', i);
-        const char32_t character =
-            text[i] == u'&' && semicolon > i && semicolon - i <= 12
-                ? characterReference(
-                      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()) + i + 1,
-                                          std::size_t(semicolon - i - 1)))
-                : 0;
-        if (character == 0) {
-            out += text[i++];
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    std::size_t(text.size()));
+    for (std::size_t i = 0; i < units.size();) {
+        const auto reference =
+            units[i] == u'&' ? characterReferenceAt(units.substr(i)) : std::nullopt;
+        if (!reference) {
+            out += QChar(units[i++]);
             continue;
         }
-        out += QString::fromUcs4(&character, 1);
-        i = semicolon + 1;
+        out += QString::fromUcs4(&reference->character, 1);
+        i += reference->length;
     }
     return out;
 }
