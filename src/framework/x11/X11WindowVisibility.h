@@ -24,6 +24,7 @@ private:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     // Asks for the window's events and reads where it stands now.
     void attach();
+    void selectEvents() const;
     void readMinimised();
     void readWorkspaces();
     void update();
