@@ -110,6 +110,9 @@ QString withoutTags(QStringView html) {
     return out;
 }
 
+// Real feeds nest their markup a few dozen levels at most.
+constexpr int kDeepest = 1000;
+
 class Rewriter {
 public:
     Rewriter(const QByteArray& utf8Document, std::string_view documentUri)
@@ -166,9 +169,9 @@ private:
                 record.link = resolved(attributes.value(QLatin1StringView("href")), baseOf(base));
                 record.hasLink = !record.link.isEmpty();
             }
-            xml_.skipCurrentElement();
+            elementText(nullptr);
         } else {
-            xml_.skipCurrentElement();
+            elementText(nullptr);
         }
     }
 
@@ -202,7 +205,7 @@ private:
     // The first of several elements of one name counts.
     void readOnce(QString& target, bool& seen, bool asTitle) {
         if (seen) {
-            xml_.skipCurrentElement();
+            elementText(nullptr);
             return;
         }
         target = asTitle ? readTitle() : readDescription();
@@ -226,7 +229,8 @@ private:
     // A title is shown as plain text: markup removed, entities decoded.
     QString readTitle() {
         const TextKind kind = kindOf();
-        const QString text = xml_.readElementText(QXmlStreamReader::IncludeChildElements);
+        QString text;
+        elementText(&text);
         if (kind == TextKind::Html)
             return decodeHtmlEntities(withoutTags(text));
         return text;
@@ -234,9 +238,36 @@ private:
 
     // A description keeps its markup, as an RSS description's escaped HTML does.
     QString readDescription() {
-        if (kindOf() != TextKind::Xhtml)
-            return xml_.readElementText(QXmlStreamReader::IncludeChildElements);
-        return readXhtmlMarkup();
+        if (kindOf() == TextKind::Xhtml)
+            return readXhtmlMarkup();
+        QString text;
+        elementText(&text);
+        return text;
+    }
+
+    // Reads to the end of the current element, adding its text and its children's to `text`
+    // when given. Nesting deeper than any feed's ends the document as not well-formed, so
+    // that it is read by the line rules: the XML reader slows down with every level.
+    void elementText(QString* text) {
+        int depth = 1;
+        while (depth > 0 && !xml_.atEnd()) {
+            switch (xml_.readNext()) {
+            case QXmlStreamReader::StartElement:
+                if (++depth > kDeepest)
+                    xml_.raiseError(QStringLiteral("nested too deep"));
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                break;
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (text)
+                    *text += xml_.text();
+                break;
+            default:
+                break;
+            }
+        }
     }
 
     // The markup inside an xhtml construct, without the div that wraps it.
@@ -246,7 +277,10 @@ private:
         while (!xml_.atEnd()) {
             const QXmlStreamReader::TokenType token = xml_.readNext();
             if (token == QXmlStreamReader::StartElement) {
-                ++depth;
+                if (++depth > kDeepest) {
+                    xml_.raiseError(QStringLiteral("nested too deep"));
+                    break;
+                }
                 if (depth == 1 && xml_.name() == u"div")
                     continue;
                 out += u'<';
