@@ -424,14 +424,11 @@ void TForm1::watchFiles() {
         [settingsPath](const GlowtapeSettings& settings) { return settings.save(settingsPath); },
         seconds(2));
     const std::string feedListPath = settingsDirectory_ + std::string(FeedListFile::kFileName);
-    saver_.watch<std::vector<FeedEntry>>(
-        [this] { return feeds_.entries(); },
-        [this, feedListPath](const std::vector<FeedEntry>& entries) {
-            const Outcome written = FeedListFile::write(feedListPath, entries);
-            stores_.Memo1.clear();
-            return written;
-        },
-        seconds(2));
+    saver_.watch<std::vector<FeedEntry>>([this] { return feeds_.entries(); },
+                                         [feedListPath](const std::vector<FeedEntry>& entries) {
+                                             return FeedListFile::write(feedListPath, entries);
+                                         },
+                                         seconds(2));
     // The seen headlines change with every line shown; once in a while is enough.
     const std::string seenPath = settingsDirectory_ + std::string(SeenHeadlines::kFileName);
     saver_.watch<std::uint64_t>(
@@ -450,6 +447,8 @@ void TForm1::saveChanges() {
 
 void TForm1::SaveSettings() {
     saver_.writeAll();
+    // The raw line store served the original as the feed list's buffer; it is left empty.
+    stores_.Memo1.clear();
 }
 
 void TForm1::LightStr1DblClick() {
