@@ -29,8 +29,14 @@ bool separates(QStringView tag) {
 QString withoutTags(const QString& text) {
     QString result;
     result.reserve(text.size());
+    // Once no ">" follows a "<", none follows any later one: the text is searched once.
+    bool closingLeft = true;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype end = startsTag(text, i) ? text.indexOf(u'>', i + 1) : -1;
+        qsizetype end = -1;
+        if (closingLeft && startsTag(text, i)) {
+            end = text.indexOf(u'>', i + 1);
+            closingLeft = end >= 0;
+        }
         if (end < 0) {
             result += text.at(i++);
             continue;
