@@ -92,12 +92,8 @@ void X11WindowVisibility::attach() {
     const unsigned long handle = window_.internalWinId();
     if (!display)
         return;
-    if (handle == handle_) {
-        // Setting a window's flags (a border or keep-above change) sets Qt's own event mask
-        // on the same native window; a Show or a change of its state follows.
-        selectEvents();
+    if (handle == handle_)
         return;
-    }
     handle_ = handle;
     obscured_ = false;
     mapped_ = false;
@@ -139,6 +135,9 @@ bool X11WindowVisibility::nativeEventFilter(const QByteArray& eventType, void* m
     case XCB_MAP_NOTIFY:
         if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->window != handle_)
             return false;
+        // Setting a window's flags (a border or keep-above change) gives the same native
+        // window Qt's own event mask; the window is mapped again, or its state changes.
+        selectEvents();
         mapped_ = true;
         break;
     case XCB_UNMAP_NOTIFY:
