@@ -1,5 +1,6 @@
 #include "framework/files/Paths.h"
 #include "framework/files/SingleInstance.h"
+#include "framework/files/StopSignals.h"
 #include "ticker/ProgramWindows.h"
 
 #include <QApplication>
@@ -35,6 +36,13 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
 
     ProgramWindows program(Paths::settingsDirectory());
+    // A logout, a kill or the end of the session must not lose what the user changed.
+    const StopSignals stop([&program] {
+        program.ticker.saveChanges();
+        QApplication::quit();
+    });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &program.ticker,
+                     [&program] { program.ticker.saveChanges(); });
     program.ticker.show();
     return QApplication::exec();
 }

@@ -12,10 +12,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 
 FilterPage::FilterPage(const QString& title, HeadlineMarks& marks, TickerColours& colours)
     : QGroupBox(title), marks_(marks), colours_(colours) {
+    typingPause_ = new QTimer(this);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(std::chrono::seconds(1));
+    connect(typingPause_, &QTimer::timeout, this, &FilterPage::applyWords);
     auto* layout = new QVBoxLayout(this);
     auto* lists = new QHBoxLayout;
     Mute = addWordList(QStringLiteral("表示しない語（一行に一語）"), "Mute", this);
@@ -71,11 +79,29 @@ QPlainTextEdit* FilterPage::addWordList(const QString& caption, const char* name
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* column = new QVBoxLayout(group);
     column->addWidget(edit);
-    connect(edit, &QPlainTextEdit::textChanged, this, &FilterPage::applyWords);
+    connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] { wordsChanged(edit); });
+    edit->installEventFilter(this);
     return edit;
 }
 
+void FilterPage::wordsChanged(QPlainTextEdit* edit) {
+    const QTextCursor cursor = edit->textCursor();
+    const bool lineEnded =
+        edit->document()->characterAt(cursor.position() - 1) == QChar::ParagraphSeparator;
+    if (edit->hasFocus() && !lineEnded)
+        typingPause_->start();
+    else
+        applyWords();
+}
+
+bool FilterPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && typingPause_->isActive())
+        applyWords();
+    return QGroupBox::eventFilter(watched, event);
+}
+
 void FilterPage::applyWords() {
+    typingPause_->stop();
     marks_.filter().setMuteWords(joinedWords(Mute->toPlainText()));
     marks_.filter().setMarkWords(joinedWords(Mark->toPlainText()));
 }

@@ -8,6 +8,7 @@ class QBoxLayout;
 class QCheckBox;
 class HeadlineMarks;
 class QPlainTextEdit;
+class QTimer;
 class SettingsReader;
 struct GlowtapeSettings;
 struct TickerColours;
@@ -15,7 +16,9 @@ struct TickerColours;
 // Page "フィルタ": the words that mute an article and those that mark it, one word a line,
 // the colour of a marked title line, whether and in what colour a new headline is lit, and
 // whether a new marked headline raises a desktop notification.
-// Every edit applies at once.
+// A word typed into a list applies once the user has finished it (Enter, leaving the list,
+// or a second without typing), so that the first letters of "Apple" never mute or mark
+// every headline with an "A" in the meantime; other changes apply at once.
 class FilterPage : public QGroupBox {
     Q_OBJECT
 public:
@@ -34,6 +37,9 @@ public:
 private:
     QPlainTextEdit* addWordList(const QString& caption, const char* name, QWidget* parent);
     void applyWords();
+    // A change to a list: at once unless the user is still typing a word in it.
+    void wordsChanged(QPlainTextEdit* edit);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A swatch of one of the ticker's colours, with its caption, at the end of `row`.
     ColourSwatch* addColour(QBoxLayout* row, const QString& caption, const char* name,
                             std::uint32_t& colour);
@@ -46,4 +52,5 @@ private:
     QCheckBox* NewMark = nullptr;
     ColourSwatch* NewC = nullptr;
     QCheckBox* Notify = nullptr;
+    QTimer* typingPause_ = nullptr;
 };

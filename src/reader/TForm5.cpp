@@ -6,6 +6,7 @@
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsReader.h"
 #include "app/settings/WindowPlacement.h"
+#include "feed/parse/FeedLinks.h"
 #include "feed/rotation/FeedRotation.h"
 #include "framework/files/InternetShortcut.h"
 #include "framework/files/LinkOpener.h"
@@ -380,7 +381,7 @@ void TForm5::showListed(const std::string& uri) {
     Memo2 = articles.links;
     linksFeedUri_ = uri;
     stores.Memo1.clear();
-    navigator_->go(cp932::toQString(uri));
+    navigator_->go(cp932::toQString(feedlinks::withoutCredentials(uri)));
 }
 
 void TForm5::ReportListDblClick(int row) {

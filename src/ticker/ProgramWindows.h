@@ -20,6 +20,7 @@ struct ProgramWindows {
         reader.setBrowserEnabled(withBrowser);
         ticker.attachReader(&reader);
         ticker.attachArticles(&articles);
+        ticker.startSaving();
     }
 
     FeedList feeds;

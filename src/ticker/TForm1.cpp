@@ -1,6 +1,7 @@
 #include "ticker/TForm1.h"
 
 #include "LightStr/TLightStr.h"
+#include "app/FeedEntry.h"
 #include "app/FeedList.h"
 #include "app/FeedListFile.h"
 #include "app/settings/FontStyle.h"
@@ -33,6 +34,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <chrono>
 #include <functional>
 #include <utility>
 
@@ -79,6 +81,7 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
     });
     modes_->applyWindowFlags();
     FormResize();
+    watchFiles();
 }
 
 TForm1::~TForm1() {
@@ -404,7 +407,7 @@ void TForm1::collectSettings(GlowtapeSettings& settings) const {
     settings.pauseOnHover = LightStr1->PauseOnHover();
 }
 
-void TForm1::SaveSettings() {
+GlowtapeSettings TForm1::gatherSettings() const {
     GlowtapeSettings settings = GlowtapeSettings::defaults();
     collectSettings(settings);
     if (options_)
@@ -413,24 +416,42 @@ void TForm1::SaveSettings() {
         articles_->collectSettings(settings);
     if (reader_)
         reader_->collectSettings(settings);
+    return settings;
+}
 
-    const Outcome saved =
-        settings.save(settingsDirectory_ + std::string(settings::kSettingsFileName));
-    if (!saved.ok()) {
-        messagebox::error(this, saved.error);
-        return;
-    }
-    const Outcome written = FeedListFile::write(
-        settingsDirectory_ + std::string(FeedListFile::kFileName), feeds_.entries());
+void TForm1::watchFiles() {
+    using std::chrono::seconds;
+    const std::string settingsPath = settingsDirectory_ + std::string(settings::kSettingsFileName);
+    saver_.watch<GlowtapeSettings>(
+        [this] { return gatherSettings(); },
+        [settingsPath](const GlowtapeSettings& settings) { return settings.save(settingsPath); },
+        seconds(2));
+    const std::string feedListPath = settingsDirectory_ + std::string(FeedListFile::kFileName);
+    saver_.watch<std::vector<FeedEntry>>([this] { return feeds_.entries(); },
+                                         [feedListPath](const std::vector<FeedEntry>& entries) {
+                                             return FeedListFile::write(feedListPath, entries);
+                                         },
+                                         seconds(2));
+    // The seen headlines change with every line shown; once in a while is enough.
+    const std::string seenPath = settingsDirectory_ + std::string(SeenHeadlines::kFileName);
+    saver_.watch<std::uint64_t>(
+        [this] { return marks_.seen().revision(); },
+        [this, seenPath](const std::uint64_t&) { return marks_.seen().save(seenPath); },
+        seconds(30));
+}
+
+void TForm1::startSaving() {
+    saver_.start();
+}
+
+void TForm1::saveChanges() {
+    saver_.flush(true);
+}
+
+void TForm1::SaveSettings() {
+    saver_.writeAll();
+    // The raw line store served the original as the feed list's buffer; it is left empty.
     stores_.Memo1.clear();
-    if (!written.ok()) {
-        messagebox::error(this, written.error);
-        return;
-    }
-    const Outcome seen =
-        marks_.seen().save(settingsDirectory_ + std::string(SeenHeadlines::kFileName));
-    if (!seen.ok())
-        messagebox::error(this, seen.error);
 }
 
 void TForm1::LightStr1DblClick() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsSaver.h"
 #include "feed/compose/FeedView.h"
 #include "feed/compose/LineStores.h"
 #include "feed/fetch/DownloadWorker.h"
@@ -12,6 +13,7 @@
 #include "feed/rotation/AsleepRefresh.h"
 #include "feed/rotation/RotationState.h"
 #include "framework/dbus/DesktopNotifier.h"
+#include "framework/widgets/MessageBox.h"
 #include "ticker/HotKeys.h"
 #include "ticker/WindowModes.h"
 
@@ -50,9 +52,14 @@ public:
     void attachArticles(TForm3* articles) { articles_ = articles; }
     TForm3* articles() const { return articles_; }
 
-    // Writes glowtape3.ini from every window, then news.csv. A failed write is reported and
-    // ends the save.
+    // Writes glowtape3.ini from every window, then news.csv and the seen headlines. A failed
+    // write is reported (once until that file can be written again) and ends the save.
     void SaveSettings();
+    // From now on a change reaches its file within seconds; called once every window exists.
+    void startSaving();
+    // Writes what changed since the last write, reporting nothing: for the end of a session
+    // or a signal to stop, when nobody may be there to answer a box.
+    void saveChanges();
 
     // Opens a link with the chosen browser program or the desktop's handler; a program
     // that cannot be started is reported over the owner window. `feedUri` is the feed the
@@ -131,6 +138,9 @@ private:
     bool FormCreate(const SettingsReader& reader);
     void FormResize();
     void collectSettings(GlowtapeSettings& settings) const;
+    // Every value of glowtape3.ini, from the window that holds it.
+    GlowtapeSettings gatherSettings() const;
+    void watchFiles();
     void buildWindowModes();
     // The icon and the system-wide keys hang on the native window.
     void attachToDesktop();
@@ -173,6 +183,7 @@ private:
     PoliteFetch politeFetch_{downloadWorker_, refresh_};
     AsleepRefresh asleepRefresh_{feeds_, politeFetch_, refresh_, downloader_, marks_};
     std::unique_ptr<FeedRotation> rotation_;
+    SettingsSaver saver_{[this](const std::string& message) { messagebox::error(this, message); }};
 
     // The design fonts until the settings are read, so that a load stopped by a bad colour
     // never leads a save to write empty font names.

@@ -71,6 +71,18 @@ TEST_F(ArticleList, DoubleClickingAnArticleMakesItCurrentAtOnce) {
     EXPECT_EQ(cp932::toUtf8(sign().ShowStrings().at(0)), "●item 3");
     EXPECT_EQ(list().currentRow(), 3);
 
+    // A muted article, greyed in the list, is shown all the same when asked for; the
+    // rotation still passes it by on its own.
+    ticker().headlineMarks().filter().setMuteWords("about 2");
+    list().setCurrentRow(2);
+    articles().ListDblClick();
+    EXPECT_EQ(state().articleIndex, 2);
+    EXPECT_EQ(cp932::toUtf8(sign().ShowStrings().at(0)), "●item 2");
+    list().setCurrentRow(1);
+    articles().ListDblClick();
+    sign().StopShow();
+    EXPECT_EQ(state().articleIndex, 3);
+
     // Row 0 is the feed itself and is never activated.
     list().setCurrentRow(0);
     articles().ListDblClick();

@@ -176,3 +176,28 @@ class SleepTest(DesktopTestCase):
                       if "Glowtape" in line)
         self.assert_still_while_hidden(lambda: self.x("xdotool", "windowminimize", ticker),
                                        lambda: self.x("wmctrl", "-i", "-a", ticker))
+
+    def test_a_covered_sign_still_stops_after_a_keep_above_change(self):
+        # Setting the window's flags gives it the toolkit's own event mask; the visibility
+        # events must be asked for again.
+        self.start_ticker([("/long.xml", feed("Covered channel with a long title " * 4, ["x"]), 0)],
+                          "[option]", "OP5=30")
+        x, y, width, height = self.client_geometry(self.window_id("Glowtape"))
+        self.x("xdotool", "mousemove", str(x + width // 2), str(y + height // 3), "click", "3")
+        time.sleep(0.5)
+        # "表示" is the fifth item; its second item is "最前面に表示".
+        self.x("xdotool", "key", "--delay", "80", "Down", "Down", "Down", "Down", "Down", "Right", "Down",
+               "Return")
+        self.assertTrue(wait_until(lambda: "_NET_WM_STATE_ABOVE" in self.x(
+            "xprop", "-id", self.window, "_NET_WM_STATE"), timeout=30))
+        self.x("xdotool", "mousemove", "1000", "740")
+        self.assert_moving()
+        cover = []
+
+        def cover_the_screen():
+            self._spawn(["xmessage", "-name", "cover", "-geometry", "1024x768+0+0", "cover"])
+            cover.append(wait_until(lambda: self.x("xdotool", "search", "--name", "^cover$").split())[0])
+            self.x("wmctrl", "-i", "-r", cover[0], "-b", "add,fullscreen")
+
+        self.assert_still_while_hidden(cover_the_screen,
+                                       lambda: self.x("xdotool", "windowunmap", cover[0]))

@@ -9,11 +9,13 @@
 #include "support/ProgramWindows.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -353,6 +355,47 @@ TEST_F(OptionsPages, FilterWordsApplyAtOnceAndComeBackAfterARestart) {
     EXPECT_EQ(option<QPlainTextEdit>("Mute").toPlainText(), QStringLiteral("広告\nＰＲ\nd e"));
     EXPECT_TRUE(ticker().headlineMarks().filter().marks({"Linux!", " ", " "}));
     EXPECT_EQ(ticker().colours().mark, 0x00123456u);
+}
+
+// While "Apple" is typed, its first letters mute nothing; the word applies once finished.
+TEST_F(OptionsPages, ATypedWordAppliesWhenTheUserHasFinishedIt) {
+    start();
+    program->options.show();
+    QApplication::setActiveWindow(&program->options);
+    auto& mute = option<QPlainTextEdit>("Mute");
+    mute.setFocus();
+    ASSERT_TRUE(mute.hasFocus());
+    const auto type = [&mute](const QString& text) {
+        for (const QChar c : text) {
+            const bool enter = c == u'\n';
+            QKeyEvent key(QEvent::KeyPress, enter ? Qt::Key_Return : Qt::Key_unknown,
+                          Qt::NoModifier, enter ? QString(u'\r') : QString(c));
+            QApplication::sendEvent(&mute, &key);
+        }
+    };
+    const auto muted = [this](const char* title) {
+        return ticker().headlineMarks().muted({title, " ", " "});
+    };
+
+    type(QStringLiteral("A"));
+    EXPECT_FALSE(muted("An orange"));
+    type(QStringLiteral("pple\n"));
+    EXPECT_TRUE(muted("Apple pie"));
+    EXPECT_FALSE(muted("An orange"));
+
+    // Leaving the list applies the word being typed ...
+    type(QStringLiteral("Pea"));
+    EXPECT_FALSE(muted("Peach"));
+    option<QPlainTextEdit>("Mark").setFocus();
+    EXPECT_TRUE(muted("Peach"));
+    // ... and so does a pause in the typing.
+    mute.setFocus();
+    type(QStringLiteral("\nKiwi"));
+    EXPECT_FALSE(muted("Kiwi tart"));
+    QDeadlineTimer pause(5000);
+    while (!muted("Kiwi tart") && !pause.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(muted("Kiwi tart"));
 }
 
 TEST_F(OptionsPages, ShownHeadlinesAreRememberedAcrossARestart) {

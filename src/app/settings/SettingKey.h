@@ -8,6 +8,7 @@ enum class SettingForm {
     Flag,      // exact texts such as "true", compared with letter case
     Colour,    // a colour name or a number
     Text,      // as is, code page 932
+    WholeText, // as is, read back whole: lists of any length that a cut would change
     FontStyle, // integer bit set: 1 bold, 2 italic, 4 underline, 8 strike-through
 };
 

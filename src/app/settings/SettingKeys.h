@@ -139,8 +139,8 @@ inline constexpr SettingKey dec{S, "dec", F::Integer, "0"};
 // The words that mute or mark an article, separated by ",".
 namespace filter {
 inline constexpr std::string_view S = "filter";
-inline constexpr SettingKey Mute{S, "Mute", F::Text, ""};
-inline constexpr SettingKey Mark{S, "Mark", F::Text, ""};
+inline constexpr SettingKey Mute{S, "Mute", F::WholeText, ""};
+inline constexpr SettingKey Mark{S, "Mark", F::WholeText, ""};
 } // namespace filter
 
 // data.ini: the hot-key choices and the plug-in flag.

@@ -17,7 +17,11 @@ int SettingsReader::integer(const SettingKey& key) const {
 }
 
 std::string SettingsReader::text(const SettingKey& key) const {
-    assert(key.form == SettingForm::Text || key.form == SettingForm::Flag);
+    assert(key.form == SettingForm::Text || key.form == SettingForm::WholeText ||
+           key.form == SettingForm::Flag);
+    if (key.form == SettingForm::WholeText)
+        return file_.value(key.section, key.name, IniFile::kMaxFileBytes)
+            .value_or(std::string(key.defaultText));
     return file_.read(key.section, key.name, key.defaultText);
 }
 

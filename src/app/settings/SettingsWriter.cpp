@@ -12,7 +12,8 @@ void SettingsWriter::integer(const SettingKey& key, int value) {
 }
 
 void SettingsWriter::text(const SettingKey& key, std::string_view value) {
-    assert(key.form == SettingForm::Text || key.form == SettingForm::Flag);
+    assert(key.form == SettingForm::Text || key.form == SettingForm::WholeText ||
+           key.form == SettingForm::Flag);
     file_.write(key.section, key.name, value);
 }
 

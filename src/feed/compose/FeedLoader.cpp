@@ -76,8 +76,9 @@ bool FeedLoader::store(bool downloaded, const std::string& body, const std::stri
                        const std::string& uri) {
     stores_.Memo1.clear();
     if (downloaded) {
-        stores_.Memo1.setSplitBefore(normaliseFeedText(body, contentType, uri), '<');
-        resolveLinks(stores_.Memo1, uri);
+        const std::string base = feedlinks::withoutCredentials(uri);
+        stores_.Memo1.setSplitBefore(normaliseFeedText(body, contentType, base), '<');
+        resolveLinks(stores_.Memo1, base);
         return true;
     }
     stores_.Memo1.setLines({"<title>" + std::string(headline::loadFailed)});

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <ctime>
 #include <curl/curl.h>
 #include <memory>
 #include <optional>
@@ -113,9 +114,9 @@ std::optional<std::chrono::seconds> retryAfterOf(const std::string& value) {
     const time_t when = curl_getdate(value.c_str(), nullptr);
     if (when < 0)
         return std::nullopt;
-    const auto wait =
-        std::chrono::system_clock::from_time_t(when) - std::chrono::system_clock::now();
-    return std::max(std::chrono::seconds(0), std::chrono::ceil<std::chrono::seconds>(wait));
+    // In whole seconds: a date thousands of years ahead would overflow the clock's ticks.
+    const time_t now = std::time(nullptr);
+    return std::chrono::seconds(when > now ? when - now : 0);
 }
 
 // "Cache-Control: ..., max-age=N, ...".

@@ -8,18 +8,43 @@ namespace {
 
 using std::chrono::seconds;
 
-// The RSS channel's <ttl>, in minutes.
+bool startsWithTag(std::string_view text, std::string_view lowerName) {
+    if (text.size() < lowerName.size())
+        return false;
+    for (std::size_t i = 0; i < lowerName.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != lowerName[i])
+            return false;
+    return true;
+}
+
+// The RSS channel's <ttl>, in minutes: only the channel's own, before its first item, and
+// never the text of a CDATA section or a comment, which a feed's authors do not control.
 std::optional<seconds> ttlOf(std::string_view body) {
     constexpr std::string_view tag = "<ttl>";
-    const auto at =
-        std::search(body.begin(), body.end(), tag.begin(), tag.end(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == b;
-        });
-    if (at == body.end())
+    std::size_t at = body.find('<');
+    for (; at != std::string_view::npos; at = body.find('<', at + 1)) {
+        const std::string_view rest = body.substr(at);
+        std::string_view closing;
+        if (rest.starts_with("<![CDATA["))
+            closing = "]]>";
+        else if (rest.starts_with("<!--"))
+            closing = "-->";
+        if (!closing.empty()) {
+            at = body.find(closing, at);
+            if (at == std::string_view::npos)
+                return std::nullopt;
+            continue;
+        }
+        if (startsWithTag(rest, "<item") || startsWithTag(rest, "<entry"))
+            return std::nullopt;
+        if (startsWithTag(rest, tag))
+            break;
+    }
+    if (at == std::string_view::npos)
         return std::nullopt;
     long long minutes = 0;
     bool any = false;
-    for (auto it = at + static_cast<std::ptrdiff_t>(tag.size());
+    for (auto it = body.begin() + static_cast<std::ptrdiff_t>(at + tag.size());
          it != body.end() && std::isdigit(static_cast<unsigned char>(*it)) && minutes < 1'000'000;
          ++it) {
         minutes = minutes * 10 + (*it - '0');

@@ -6,6 +6,7 @@
 #include "framework/text/Cp932FileForm.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -26,6 +27,7 @@ std::string SeenHeadlines::keyOf(const ArticleRecord& record) {
 }
 
 bool SeenHeadlines::see(const std::string& key) {
+    ++revision_;
     const auto found = index_.find(key);
     if (found != index_.end()) {
         order_.splice(order_.end(), order_, found->second);
@@ -61,9 +63,20 @@ void SeenHeadlines::load(const std::string& path) {
 }
 
 Outcome SeenHeadlines::save(const std::string& path) const {
+    // Newest first, until the next line would pass the size that load() reads.
+    std::vector<std::string> lines;
+    std::size_t total = 0;
+    for (auto key = order_.rbegin(); key != order_.rend(); ++key) {
+        std::string line = cp932::toFileForm(*key) + "\r\n";
+        if (total + line.size() > kMaxFileBytes)
+            break;
+        total += line.size();
+        lines.push_back(std::move(line));
+    }
     std::string bytes;
-    for (const std::string& key : order_)
-        bytes += cp932::toFileForm(key) + "\r\n";
+    bytes.reserve(total);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        bytes += *line;
     if (FileBytes::replace(path, bytes))
         return Outcome::success();
     return Outcome::failure(cp932::fromUtf8(path + " に書き込めません"));

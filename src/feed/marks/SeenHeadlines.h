@@ -3,6 +3,7 @@
 #include "framework/files/Outcome.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <string>
 #include <string_view>
@@ -24,14 +25,18 @@ public:
     bool see(const std::string& key);
     bool contains(const std::string& key) const { return index_.contains(key); }
     std::size_t size() const { return order_.size(); }
+    // Grows with every change to what the file would hold.
+    std::uint64_t revision() const { return revision_; }
 
     // Replaces what is remembered by the file's lines; a missing file remembers nothing.
     void load(const std::string& path);
     // Replaces the file in one step: a crash or a full disk leaves the old file or the new
-    // one whole. On failure the message "<full path> に書き込めません".
+    // one whole. The file keeps the most recent headlines that fit the size load() reads, so
+    // that it always reads back. On failure the message "<full path> に書き込めません".
     Outcome save(const std::string& path) const;
 
 private:
     std::list<std::string> order_; // oldest first
     std::unordered_map<std::string, std::list<std::string>::iterator> index_;
+    std::uint64_t revision_ = 0;
 };

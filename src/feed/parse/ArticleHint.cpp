@@ -29,8 +29,14 @@ bool separates(QStringView tag) {
 QString withoutTags(const QString& text) {
     QString result;
     result.reserve(text.size());
+    // Once no ">" follows a "<", none follows any later one: the text is searched once.
+    bool closingLeft = true;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype end = startsTag(text, i) ? text.indexOf(u'>', i + 1) : -1;
+        qsizetype end = -1;
+        if (closingLeft && startsTag(text, i)) {
+            end = text.indexOf(u'>', i + 1);
+            closingLeft = end >= 0;
+        }
         if (end < 0) {
             result += text.at(i++);
             continue;
@@ -46,19 +52,17 @@ QString withoutTags(const QString& text) {
 QString decoded(const QString& text) {
     QString result;
     result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype end = text.at(i) == u'&' ? text.indexOf(u';', i + 1) : -1;
-        const char32_t character =
-            end >= 0 && end - i <= 10 ? characterReference(std::u16string_view(
-                                            reinterpret_cast<const char16_t*>(text.utf16()) + i + 1,
-                                            std::size_t(end - i - 1)))
-                                      : 0;
-        if (character == 0) {
-            result += text.at(i++);
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    std::size_t(text.size()));
+    for (std::size_t i = 0; i < units.size();) {
+        const auto reference =
+            units[i] == u'&' ? characterReferenceAt(units.substr(i)) : std::nullopt;
+        if (!reference) {
+            result += QChar(units[i++]);
             continue;
         }
-        result += QString::fromUcs4(&character, 1);
-        i = end + 1;
+        result += QString::fromUcs4(&reference->character, 1);
+        i += reference->length;
     }
     return result;
 }

@@ -80,21 +80,17 @@ void appendTag(std::string& out, std::string_view name, QStringView text) {
 QString decodeHtmlEntities(QStringView text) {
     QString out;
     out.reserve(text.size());
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype semicolon = text.indexOf(u';', i);
-        const char32_t character =
-            text[i] == u'&' && semicolon > i && semicolon - i <= 12
-                ? characterReference(
-                      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()) + i + 1,
-                                          std::size_t(semicolon - i - 1)))
-                : 0;
-        if (character == 0) {
-            out += text[i++];
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    std::size_t(text.size()));
+    for (std::size_t i = 0; i < units.size();) {
+        const auto reference =
+            units[i] == u'&' ? characterReferenceAt(units.substr(i)) : std::nullopt;
+        if (!reference) {
+            out += QChar(units[i++]);
             continue;
         }
-        out += QString::fromUcs4(&character, 1);
-        i = semicolon + 1;
+        out += QString::fromUcs4(&reference->character, 1);
+        i += reference->length;
     }
     return out;
 }
@@ -113,6 +109,9 @@ QString withoutTags(QStringView html) {
     }
     return out;
 }
+
+// Real feeds nest their markup a few dozen levels at most.
+constexpr int kDeepest = 1000;
 
 class Rewriter {
 public:
@@ -170,9 +169,9 @@ private:
                 record.link = resolved(attributes.value(QLatin1StringView("href")), baseOf(base));
                 record.hasLink = !record.link.isEmpty();
             }
-            xml_.skipCurrentElement();
+            elementText(nullptr);
         } else {
-            xml_.skipCurrentElement();
+            elementText(nullptr);
         }
     }
 
@@ -206,7 +205,7 @@ private:
     // The first of several elements of one name counts.
     void readOnce(QString& target, bool& seen, bool asTitle) {
         if (seen) {
-            xml_.skipCurrentElement();
+            elementText(nullptr);
             return;
         }
         target = asTitle ? readTitle() : readDescription();
@@ -230,7 +229,8 @@ private:
     // A title is shown as plain text: markup removed, entities decoded.
     QString readTitle() {
         const TextKind kind = kindOf();
-        const QString text = xml_.readElementText(QXmlStreamReader::IncludeChildElements);
+        QString text;
+        elementText(&text);
         if (kind == TextKind::Html)
             return decodeHtmlEntities(withoutTags(text));
         return text;
@@ -238,9 +238,36 @@ private:
 
     // A description keeps its markup, as an RSS description's escaped HTML does.
     QString readDescription() {
-        if (kindOf() != TextKind::Xhtml)
-            return xml_.readElementText(QXmlStreamReader::IncludeChildElements);
-        return readXhtmlMarkup();
+        if (kindOf() == TextKind::Xhtml)
+            return readXhtmlMarkup();
+        QString text;
+        elementText(&text);
+        return text;
+    }
+
+    // Reads to the end of the current element, adding its text and its children's to `text`
+    // when given. Nesting deeper than any feed's ends the document as not well-formed, so
+    // that it is read by the line rules: the XML reader slows down with every level.
+    void elementText(QString* text) {
+        int depth = 1;
+        while (depth > 0 && !xml_.atEnd()) {
+            switch (xml_.readNext()) {
+            case QXmlStreamReader::StartElement:
+                if (++depth > kDeepest)
+                    xml_.raiseError(QStringLiteral("nested too deep"));
+                break;
+            case QXmlStreamReader::EndElement:
+                --depth;
+                break;
+            case QXmlStreamReader::Characters:
+            case QXmlStreamReader::EntityReference:
+                if (text)
+                    *text += xml_.text();
+                break;
+            default:
+                break;
+            }
+        }
     }
 
     // The markup inside an xhtml construct, without the div that wraps it.
@@ -250,7 +277,10 @@ private:
         while (!xml_.atEnd()) {
             const QXmlStreamReader::TokenType token = xml_.readNext();
             if (token == QXmlStreamReader::StartElement) {
-                ++depth;
+                if (++depth > kDeepest) {
+                    xml_.raiseError(QStringLiteral("nested too deep"));
+                    break;
+                }
                 if (depth == 1 && xml_.name() == u"div")
                     continue;
                 out += u'<';

@@ -32,7 +32,6 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
 // two-byte character, and a reference is ASCII up to its ";".
 void decodeReferences(std::string& text) {
     static constexpr std::array<std::string_view, 5> kept{"quot", "amp", "apos", "lt", "gt"};
-    constexpr std::size_t longest = 10;
     std::size_t found = text.find('&');
     if (found == std::string::npos)
         return;
@@ -40,22 +39,17 @@ void decodeReferences(std::string& text) {
     result.reserve(text.size());
     std::size_t start = 0;
     for (; found != std::string::npos; found = text.find('&', found + 1)) {
-        const std::size_t semicolon = text.find(';', found + 1);
-        if (semicolon == std::string::npos)
-            break;
-        if (semicolon - found - 1 > longest)
+        const auto reference = characterReferenceAt(std::string_view(text).substr(found));
+        if (!reference)
             continue;
         const std::string_view name =
-            std::string_view(text).substr(found + 1, semicolon - found - 1);
+            std::string_view(text).substr(found + 1, reference->length - 2);
         if (std::find(kept.begin(), kept.end(), name) != kept.end())
             continue;
-        const char32_t character = characterReference(name);
-        if (character == 0)
-            continue;
         result.append(text, start, found - start);
-        cp932::appendCharacter(character, result);
-        start = semicolon + 1;
-        found = semicolon;
+        cp932::appendCharacter(reference->character, result);
+        start = found + reference->length;
+        found = start - 1;
     }
     if (start == 0)
         return;

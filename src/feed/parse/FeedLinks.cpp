@@ -50,4 +50,12 @@ std::string resolved(std::string_view link, std::string_view feedUri) {
     return escaped(cp932::fromQString(target.toString(QUrl::FullyEncoded)));
 }
 
+std::string withoutCredentials(std::string_view feedUri) {
+    QUrl url(cp932::toQString(feedUri).trimmed(), QUrl::TolerantMode);
+    if (!url.isValid() || url.userInfo().isEmpty())
+        return std::string(feedUri);
+    url.setUserInfo(QString());
+    return cp932::fromQString(url.toString(QUrl::FullyEncoded));
+}
+
 } // namespace feedlinks

@@ -12,4 +12,9 @@ namespace feedlinks {
 // Links are code page 932 and XML-escaped, as in the feed; so is the result.
 std::string resolved(std::string_view link, std::string_view feedUri);
 
+// The feed's address without the "user:password@" it may carry, for everything derived from
+// it (links resolved against it, the reader's pages and history, seen.txt): the password is
+// for fetching the feed only. An address without them comes back as it is.
+std::string withoutCredentials(std::string_view feedUri);
+
 } // namespace feedlinks

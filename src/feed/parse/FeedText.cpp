@@ -57,8 +57,13 @@ std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
          found = text.find(Markers::open, start)) {
         const std::size_t contentStart = found + Markers::open.size();
         std::size_t end = text.find(Markers::close, contentStart);
-        while (end != std::string_view::npos && !startsCharacter(text, contentStart, end))
+        // A marker inside a character is the second half of a pair, so the next character
+        // starts right after it: each byte is walked once however many false markers come.
+        std::size_t boundary = contentStart;
+        while (end != std::string_view::npos && !startsCharacter(text, boundary, end)) {
+            boundary = end + 1;
             end = text.find(Markers::close, end + 1);
+        }
         if (end == std::string_view::npos)
             break;
         decode(text.substr(start, found - start), plain);

@@ -91,7 +91,7 @@ void FeedRotation::LightStr1LineNext() {
 }
 
 void FeedRotation::passMutedArticles() {
-    if (!marks_ || state_.busy)
+    if (!marks_ || state_.busy || state_.articleIndex + 1 == askedArticle_)
         return;
     const int records = static_cast<int>(stores_.recordCount());
     while (state_.articleIndex >= 0 && state_.articleIndex + 1 < records &&
@@ -230,7 +230,9 @@ void FeedRotation::jumpToArticle(int article) {
     if (loading())
         return;
     state_.articleIndex = article - 1;
+    askedArticle_ = article;
     sign_.StopShow();
+    askedArticle_ = -1;
 }
 
 void FeedRotation::jumpToFeed(int row) {

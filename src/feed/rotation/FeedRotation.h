@@ -85,7 +85,8 @@ private:
     void nextFeedStep();
     void nextArticleStep();
     bool anyFeedShown() const;
-    // Moves the current article index past the muted articles that come next.
+    // Moves the current article index past the muted articles that come next, unless the
+    // next is the one the user asked for.
     void passMutedArticles();
     // The colour of an article's first line: its own when it stands out.
     std::uint32_t articleColour() const;
@@ -108,6 +109,8 @@ private:
     FeedComposer composer_;
     RotationFollower* follower_ = nullptr;
     ArticleMarks* marks_ = nullptr;
+    // The article chosen in the article list, shown even when muted; -1 for none.
+    int askedArticle_ = -1;
     std::optional<std::uint32_t> titleLineColour_; // of the article on the sign
     // A feed composed by showFeedNow whose title line has not run yet.
     bool titleWaiting_ = false;

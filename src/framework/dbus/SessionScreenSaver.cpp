@@ -1,5 +1,7 @@
 #include "framework/dbus/SessionScreenSaver.h"
 
+#include "framework/dbus/SessionBus.h"
+
 #include <QDBusAbstractInterface>
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
@@ -86,11 +88,12 @@ private:
 };
 
 SessionScreenSaver::SessionScreenSaver(QObject* parent) : QObject(parent) {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    // Only the session's own bus: an autolaunched one would outlive the program.
+    const std::optional<QDBusConnection> bus = sessionBus();
+    if (!bus)
         return;
     for (const ServiceName& name : kServices)
-        services_.push_back(std::make_unique<Service>(name, bus, [this] { serviceChanged(); }));
+        services_.push_back(std::make_unique<Service>(name, *bus, [this] { serviceChanged(); }));
 }
 
 SessionScreenSaver::~SessionScreenSaver() = default;

@@ -41,7 +41,7 @@ std::optional<std::string_view> keyName(std::string_view line) {
     return trimBlanks(line.substr(0, equals));
 }
 
-std::string valueOf(std::string_view line) {
+std::string valueOf(std::string_view line, std::size_t maxBytes) {
     std::string_view value = line.substr(line.find('=') + 1);
     // A NUL byte ends the text, as it would for any C string reader.
     value = value.substr(0, value.find('\0'));
@@ -50,7 +50,7 @@ std::string valueOf(std::string_view line) {
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     const std::string text = cp932::fromFileForm(value);
-    return text.substr(0, cp932::cutLength(text, IniFile::kMaxValueBytes));
+    return text.substr(0, cp932::cutLength(text, maxBytes));
 }
 
 // Reading trims blanks and removes one pair of enclosing quotes, so a value that starts or
@@ -80,14 +80,15 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
     });
 }
 
-std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key,
+                                          std::size_t maxBytes) const {
     const std::size_t header = findSection(section);
     if (header == npos)
         return std::nullopt;
     const std::size_t line = findKey(header, key);
     if (line == npos)
         return std::nullopt;
-    return valueOf(lineText(line));
+    return valueOf(lineText(line), maxBytes);
 }
 
 std::string IniFile::read(std::string_view section, std::string_view key,

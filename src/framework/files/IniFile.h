@@ -26,8 +26,11 @@ public:
 
     const std::string& path() const { return path_; }
 
-    // The value of the key, or nothing when the section or the key is missing.
-    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    // The value of the key, or nothing when the section or the key is missing. Values are
+    // cut at maxBytes; a key of the program's own that must come back whole passes a
+    // larger limit (the file's size bounds it anyway).
+    std::optional<std::string> value(std::string_view section, std::string_view key,
+                                     std::size_t maxBytes = kMaxValueBytes) const;
     std::string read(std::string_view section, std::string_view key,
                      std::string_view fallback) const;
 

@@ -122,3 +122,28 @@ char32_t characterReference(std::u16string_view name) {
     }
     return characterReference(std::string_view(ascii));
 }
+
+namespace {
+
+template <typename Char>
+std::optional<CharacterReferenceAt> referenceAt(std::basic_string_view<Char> text) {
+    // "&", "#" or the name's first letter, the rest of the longest name, ";".
+    const std::size_t semicolon = text.substr(0, kLongestName + 3).find(Char(';'), 1);
+    if (text.empty() || text.front() != Char('&') ||
+        semicolon == std::basic_string_view<Char>::npos)
+        return std::nullopt;
+    const char32_t character = characterReference(text.substr(1, semicolon - 1));
+    if (character == 0)
+        return std::nullopt;
+    return CharacterReferenceAt{character, semicolon + 1};
+}
+
+} // namespace
+
+std::optional<CharacterReferenceAt> characterReferenceAt(std::string_view text) {
+    return referenceAt(text);
+}
+
+std::optional<CharacterReferenceAt> characterReferenceAt(std::u16string_view text) {
+    return referenceAt(text);
+}

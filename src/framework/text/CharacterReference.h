@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 // The character that an HTML character reference names: `name` is the text between "&" and
@@ -10,3 +12,14 @@ char32_t characterReference(std::string_view name);
 
 // The same for a name in UTF-16 (for text already decoded).
 char32_t characterReference(std::u16string_view name);
+
+// A character reference at the start of `text` (which starts with "&"): its character and
+// its length with "&" and ";"; nothing when none starts there. Only as far as the longest
+// name is looked at for the ";", so that a scan trying every "&" of a text stays linear in
+// the text's length.
+struct CharacterReferenceAt {
+    char32_t character = 0;
+    std::size_t length = 0;
+};
+std::optional<CharacterReferenceAt> characterReferenceAt(std::string_view text);
+std::optional<CharacterReferenceAt> characterReferenceAt(std::u16string_view text);

@@ -1,6 +1,8 @@
 #include "framework/x11/X11ScreenSaver.h"
 
 #include <QCoreApplication>
+#include <QTimer>
+#include <chrono>
 
 // X11 after Qt: its macros would clash with Qt's names.
 #include "framework/x11/X11Display.h"
@@ -31,14 +33,23 @@ X11ScreenSaver::X11ScreenSaver(QObject* parent) : QObject(parent) {
         return;
     notifyEvent_ = eventBase + ScreenSaverNotify;
     XScreenSaverSelectInput(display, DefaultRootWindow(display), ScreenSaverNotifyMask);
+    XFlush(display);
+    powerPoll_ = new QTimer(this);
+    powerPoll_->setInterval(std::chrono::minutes(1));
+    connect(powerPoll_, &QTimer::timeout, this, [this] { set(askActive()); });
+    set(askActive());
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+bool X11ScreenSaver::askActive() const {
+    Display* display = x11Display();
+    bool on = false;
     if (XScreenSaverInfo* info = XScreenSaverAllocInfo()) {
         if (XScreenSaverQueryInfo(display, DefaultRootWindow(display), info))
-            active_ = info->state == ScreenSaverOn;
+            on = info->state == ScreenSaverOn;
         XFree(info);
     }
-    active_ = active_ || displayPoweredDown(display);
-    XFlush(display);
-    QCoreApplication::instance()->installNativeEventFilter(this);
+    return on || displayPoweredDown(display);
 }
 
 X11ScreenSaver::~X11ScreenSaver() {
@@ -64,6 +75,12 @@ bool X11ScreenSaver::nativeEventFilter(const QByteArray& eventType, void* messag
 }
 
 void X11ScreenSaver::set(bool active) {
+    // Asleep, the display is watched for its return whatever put it to sleep: the screen
+    // saver's end is an event, the display's power coming back is not.
+    if (active)
+        powerPoll_->start();
+    else
+        powerPoll_->stop();
     if (active == active_)
         return;
     active_ = active;

@@ -58,17 +58,24 @@ bool X11WindowVisibility::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void X11WindowVisibility::selectEvents() const {
+    if (Display* display = x11Display(); display && handle_ != 0)
+        selectMore(display, handle_,
+                   VisibilityChangeMask | StructureNotifyMask | PropertyChangeMask);
+}
+
 void X11WindowVisibility::attach() {
     Display* display = x11Display();
     const unsigned long handle = window_.internalWinId();
-    if (!display || handle == handle_)
+    if (!display)
+        return;
+    if (handle == handle_)
         return;
     handle_ = handle;
     obscured_ = false;
     mapped_ = false;
     if (handle_ != 0) {
-        selectMore(display, handle_,
-                   VisibilityChangeMask | StructureNotifyMask | PropertyChangeMask);
+        selectEvents();
         XWindowAttributes attributes{};
         mapped_ = XGetWindowAttributes(display, handle_, &attributes) &&
                   attributes.map_state == IsViewable;
@@ -122,6 +129,9 @@ bool X11WindowVisibility::nativeEventFilter(const QByteArray& eventType, void* m
     case XCB_MAP_NOTIFY:
         if (reinterpret_cast<const xcb_map_notify_event_t*>(event)->window != handle_)
             return false;
+        // Setting a window's flags (a border or keep-above change) gives the same native
+        // window Qt's own event mask; the window is mapped again, or its state changes.
+        selectEvents();
         mapped_ = true;
         break;
     case XCB_UNMAP_NOTIFY:
@@ -131,10 +141,11 @@ bool X11WindowVisibility::nativeEventFilter(const QByteArray& eventType, void* m
         break;
     case XCB_PROPERTY_NOTIFY: {
         const auto* property = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-        if (property->window == handle_ && property->atom == wmState_)
+        if (property->window == handle_ && property->atom == wmState_) {
+            selectEvents();
             readMinimised();
-        else if ((property->window == handle_ && property->atom == windowDesktop_) ||
-                 (property->window == root_ && property->atom == currentDesktop_))
+        } else if ((property->window == handle_ && property->atom == windowDesktop_) ||
+                   (property->window == root_ && property->atom == currentDesktop_))
             readWorkspaces();
         else
             return false;

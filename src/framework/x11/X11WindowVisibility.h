@@ -28,6 +28,7 @@ private:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
     // Asks for the window's events and reads where it stands now.
     void attach();
+    void selectEvents() const;
     void readMinimised();
     void readWorkspaces();
     // Judges the stacking order once the events at hand are handled: a window moving sends

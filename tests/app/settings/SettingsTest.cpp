@@ -139,6 +139,25 @@ TEST(SettingsSave, EveryValueReadsBackAsSaved) {
     EXPECT_NE(text.find("\r\nOP11=\r\n"), std::string::npos);
 }
 
+// The filter lists come back whole: cut at the 2,047 bytes of other values, "...,Apple"
+// would come back as "...,A" and mute nearly every headline.
+TEST(SettingsSave, LongFilterListsReadBackWholeWhileOtherTextsKeepTheCut) {
+    TempDir dir;
+    GlowtapeSettings s = GlowtapeSettings::defaults();
+    for (int i = 0; i < 400; ++i)
+        s.muteWords.append("word").append(std::to_string(i)).append(",");
+    s.muteWords.append("Apple");
+    s.markWords = cp932::fromUtf8(std::string(700, 'x') + "\u65E5\u672C\u8A9E\u00E9") + s.muteWords;
+    s.homeAddress = "http://" + std::string(3000, 'a');
+    ASSERT_GT(s.muteWords.size(), IniFile::kMaxValueBytes);
+    ASSERT_TRUE(s.save(dir.file("glowtape3.ini")).ok());
+
+    const GlowtapeSettings read = GlowtapeSettings::read(SettingsReader(dir.file("glowtape3.ini")));
+    EXPECT_EQ(read.muteWords, s.muteWords);
+    EXPECT_EQ(read.markWords, s.markWords);
+    EXPECT_EQ(read.homeAddress.size(), IniFile::kMaxValueBytes);
+}
+
 TEST(SettingsSave, TextBeyondCodePage932RoundTripsByteForByte) {
     TempDir dir;
     GlowtapeSettings s = GlowtapeSettings::defaults();

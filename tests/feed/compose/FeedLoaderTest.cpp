@@ -138,4 +138,19 @@ TEST_F(FeedLoaderTest, RelativeLinksAreResolvedAgainstTheFeedsAddress) {
               (std::vector<std::string>{base + "/", base + "/news/1",
                                         base + "/dir/2.html?x=1&amp;y=2", "http://cdn.example/c",
                                         "javascript:alert(1)", "https://e.example/?q=1&amp;r"}));
+
+    // The password of a feed's address is for the feed alone: no article link carries it,
+    // in RSS or in Atom.
+    server.route("/dir/atom.xml",
+                 Response::text("<feed xmlns=\"http://www.w3.org/2005/Atom\"><title>A</title>"
+                                "<entry><title>a</title><link href=\"/news/1\"/></entry></feed>"));
+    const std::string withPassword =
+        "http://user:secret@" + base.substr(std::string("http://").size());
+    ASSERT_TRUE(load(withPassword + "/dir/feed.xml"));
+    FeedComposer(stores, view).ComposeFeed("T", withPassword + "/dir/feed.xml");
+    EXPECT_EQ(stores.Memo3.lineView(1), base + "/news/1");
+    EXPECT_EQ(stores.Memo3.lineView(2), base + "/dir/2.html?x=1&amp;y=2");
+    ASSERT_TRUE(load(withPassword + "/dir/atom.xml"));
+    FeedComposer(stores, view).ComposeFeed("A", withPassword + "/dir/atom.xml");
+    EXPECT_EQ(stores.Memo3.lineView(1), base + "/news/1");
 }

@@ -104,6 +104,18 @@ TEST_F(Polite, TtlAndMaxAgeLengthenTheIntervalButNeverShortenIt) {
     shortAge.headers = {{"Cache-Control", "s-maxage=9999, max-age=60"}};
     server.route("/short", shortAge);
 
+    // Only the channel's own <ttl> counts, not one in an item's text.
+    const std::string itemTtl =
+        "<rss><channel><title>T</title><item><title>x</title><ttl>600</ttl></item>"
+        "<item><title><![CDATA[<ttl>600</ttl>]]></title></item></channel></rss>";
+    server.route("/item-ttl", Response::text(itemTtl));
+    for (int minute = 0; minute <= 40; minute += 10) {
+        fetch("/item-ttl");
+        clock.now += 10min;
+    }
+    EXPECT_EQ(requestsOf("/item-ttl"), 5u);
+    clock.now = {};
+
     for (int minute = 0; minute <= 40; ++minute) {
         for (const char* path : {"/ttl", "/max-age", "/short"})
             EXPECT_EQ(fetch(path).body, rss(std::string(path) == "/ttl"     ? "<ttl>30</ttl>"
@@ -159,6 +171,13 @@ TEST(FeedDownloader, RetryAfterAsADateIsAWaitFromNow) {
     EXPECT_EQ(answer.status, 503);
     ASSERT_TRUE(answer.retryAfter);
     EXPECT_NEAR(static_cast<double>(answer.retryAfter->count()), 7200.0, 5.0);
+
+    // A date far ahead is a long wait, not an overflow into none at all.
+    busy.headers = {{"Retry-After", "Fri, 31 Dec 9999 23:59:59 GMT"}};
+    server.route("/far", busy);
+    const FeedAnswer far = FeedDownloader().download(server.url("/far"));
+    ASSERT_TRUE(far.retryAfter);
+    EXPECT_GT(far.retryAfter->count(), 7000LL * 365 * 24 * 3600);
 }
 
 TEST(RefreshSchedule, FailuresBackOffDoublingUpToAnHourAndASuccessResetsThem) {

@@ -166,6 +166,23 @@ TEST(SeenHeadlines, KeepsTheTenThousandShownLastAndReplacesItsFileWhole) {
     loaded.load(path);
     EXPECT_TRUE(loaded.contains(cafe));
 
+    // Long titles of characters that the file keeps as references ("&#127881;", nine bytes
+    // for two) could pass the size a load reads: the file keeps the most recent that fit.
+    SeenHeadlines party;
+    std::string title;
+    for (int i = 0; i < 2040; ++i)
+        title += "\U0001F389";
+    title = cp932::fromUtf8(title);
+    constexpr int shown = 4000;
+    for (int i = 0; i < shown; ++i)
+        party.see(std::to_string(i) + title);
+    ASSERT_TRUE(party.save(path).ok());
+    loaded.load(path);
+    EXPECT_GT(loaded.size(), 1000u);
+    EXPECT_LT(loaded.size(), std::size_t(shown));
+    EXPECT_TRUE(loaded.contains(std::to_string(shown - 1) + title));
+    EXPECT_FALSE(loaded.contains("0" + title));
+
     // A headline without a link is known by its title.
     EXPECT_EQ(SeenHeadlines::keyOf({"title", " ", " "}), "title");
     EXPECT_EQ(SeenHeadlines::keyOf({"title", "http://z/", " "}), "http://z/");

@@ -76,6 +76,30 @@ TEST(AtomRewriter, ADocumentThatIsNotWellFormedKeepsTheLineRules) {
     EXPECT_EQ(composedRecords("<feed><title type='text'>A</title>"), Lines{});
 }
 
+// Nesting costs the XML reader time at every level (and its own text reader a stack frame):
+// markup nested deeper than any feed's is read by the line rules instead.
+TEST(AtomRewriter, MarkupNestedDeeperThanAnyFeedsKeepsTheLineRules) {
+    const auto nested = [](int depth) {
+        std::string atom = "<feed xmlns=\"http://www.w3.org/2005/Atom\"><entry><title>";
+        for (int i = 0; i < depth; ++i)
+            atom += "<b>";
+        atom += "deep";
+        for (int i = 0; i < depth; ++i)
+            atom += "</b>";
+        return atom + "</title></entry></feed>";
+    };
+    EXPECT_EQ(composedRecords(nested(100)), (Lines{"| | ", "deep| | "}));
+    EXPECT_FALSE(rewriteAtom(QByteArray::fromStdString(nested(200'000)), {}).has_value());
+    std::string xhtml = "<feed xmlns=\"http://www.w3.org/2005/Atom\"><entry><title>t</title>"
+                        "<content type=\"xhtml\"><div>";
+    for (int i = 0; i < 2000; ++i)
+        xhtml += "<i>";
+    for (int i = 0; i < 2000; ++i)
+        xhtml += "</i>";
+    EXPECT_FALSE(
+        rewriteAtom(QByteArray::fromStdString(xhtml + "</div></content></entry></feed>"), {}));
+}
+
 TEST(AtomRewriter, TheRootElementDecides) {
     EXPECT_TRUE(hasAtomRoot("\xEF\xBB\xBF<?xml version='1.0'?>\n<?xml-stylesheet href='s'?>"
                             "<!-- c --><!DOCTYPE feed [<!ENTITY e 'x'>]><feed>"));

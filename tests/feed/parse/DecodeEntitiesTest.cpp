@@ -45,6 +45,18 @@ TEST(DecodeEntities, LeavesOtherEntitiesAndCaseVariants) {
     EXPECT_EQ(DecodeEntities(japanese), cp932::fromUtf8("\xE6\x97\xA5<\xE3\x82\xBD"));
 }
 
+// A reference's ";" is looked for only as far as the longest name reaches, so a hostile run
+// of "&" costs no more than its length; the longest names still decode.
+TEST(DecodeEntities, FindsReferencesOnlyWithinTheLongestNameAfterAnyRunOfAmpersands) {
+    std::string run;
+    for (int i = 0; i < 50'000; ++i)
+        run += "&a";
+    EXPECT_EQ(cp932::toUtf8(DecodeEntities(run + "&thetasym;&#00000233;&#000000233;")),
+              run + "\u03D1\u00E9&#000000233;");
+    EXPECT_EQ(cp932::toUtf8(DecodeEntities("&&eacute;&amp&eacute; &eacute")),
+              "&\u00E9&amp\u00E9 &eacute");
+}
+
 TEST(DescriptionCleaner, TurnsEscapedHtmlIntoTextForTheSign) {
     EXPECT_EQ(cleanDescription("&lt;p&gt;Hello &lt;a href=\"x\"&gt;link&lt;/a&gt;&lt;br /&gt;"
                                "world&lt;img src=\"y\" /&gt;&lt;/p&gt;"),
