@@ -85,6 +85,9 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
 }
 
 TForm1::~TForm1() {
+    // The sleep watch hears the window's own destruction, which comes after the members it
+    // reports to are gone: it ends first.
+    delete sleep_;
     detachFromDesktop();
 }
 
@@ -103,7 +106,8 @@ void TForm1::buildControls() {
     LightStr1->setBackColor(0x00000000);
     LightStr1->setBit(4);
     LightStr1->OnDblClick = [this](TLightStr*) { LightStr1DblClick(); };
-    new SignSleep(*LightStr1, *this, [this](bool asleep) { asleepRefresh_.setAsleep(asleep); });
+    sleep_ =
+        new SignSleep(*LightStr1, *this, [this](bool asleep) { asleepRefresh_.setAsleep(asleep); });
     asleepRefresh_.setFinished([this] {
         if (rotation_)
             rotation_->keepRunning();

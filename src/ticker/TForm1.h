@@ -30,6 +30,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class SettingsReader;
+class SignSleep;
 class TForm2;
 class TForm3;
 class TForm5;
@@ -168,6 +169,7 @@ private:
     QMenu* PopupMenu1 = nullptr;
     std::unique_ptr<WindowModes> modes_;
     TrayIcon* tray_ = nullptr;
+    SignSleep* sleep_ = nullptr;
     std::unique_ptr<HotKeys> hotKeys_;
     bool attachedToDesktop_ = false;
 
