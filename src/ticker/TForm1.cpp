@@ -427,7 +427,7 @@ void TForm1::watchFiles() {
         [settingsPath](const GlowtapeSettings& settings) { return settings.save(settingsPath); },
         seconds(2));
     const std::string feedListPath = settingsDirectory_ + std::string(FeedListFile::kFileName);
-    saver_.watch<std::vector<FeedEntry>>([this] { return feeds_.entries(); },
+    saver_.watch<std::vector<FeedEntry>>([this] { return feeds_.ownEntries(); },
                                          [feedListPath](const std::vector<FeedEntry>& entries) {
                                              return FeedListFile::write(feedListPath, entries);
                                          },
