@@ -128,10 +128,8 @@ AccountHttp::Reply AccountHttp::send(const std::string& url,
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     (void)initialised;
 
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(),
-                                                             &curl_easy_cleanup);
-    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> list(nullptr,
-                                                                     &curl_slist_free_all);
+    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
+    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> list(nullptr, &curl_slist_free_all);
     if (!curl) {
         reply.error = AccountError::NoServer;
         return reply;

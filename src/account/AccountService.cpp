@@ -8,6 +8,5 @@ std::unique_ptr<AccountService> makeAccountService(const AccountSettings& settin
     if (settings.kind == AccountKind::GoogleReader)
         return std::make_unique<GoogleReaderClient>(settings.server, settings.user,
                                                     std::move(password));
-    return std::make_unique<TinyTinyRssClient>(settings.server, settings.user,
-                                               std::move(password));
+    return std::make_unique<TinyTinyRssClient>(settings.server, settings.user, std::move(password));
 }

@@ -91,8 +91,7 @@ void AccountSync::startRefresh() {
     const int account = account_;
     const int generation = ++generation_;
     QPointer<AccountSync> self(this);
-    worker_->post([self, service = service_, known = snapshot_.itemsById(), account,
-                   generation] {
+    worker_->post([self, service = service_, known = snapshot_.itemsById(), account, generation] {
         Refresh refresh;
         refresh.account = account;
         refresh.generation = generation;
@@ -105,7 +104,8 @@ void AccountSync::startRefresh() {
             refresh.items = std::move(items.value);
         }
         QMetaObject::invokeMethod(
-            self, [self, refresh = std::move(refresh)]() mutable {
+            self,
+            [self, refresh = std::move(refresh)]() mutable {
                 if (self)
                     self->refreshDone(std::move(refresh));
             },
@@ -134,8 +134,9 @@ void AccountSync::refreshDone(Refresh refresh) {
     snapshot_.setItems(std::move(refresh.items), hiddenIds());
     std::vector<AccountFeedFile::Row> rows;
     for (const AccountFeed& feed : snapshot_.feeds()) {
-        const auto old = std::find_if(rows_.begin(), rows_.end(),
-                                      [&](const AccountFeedFile::Row& row) { return row.id == feed.id; });
+        const auto old =
+            std::find_if(rows_.begin(), rows_.end(),
+                         [&](const AccountFeedFile::Row& row) { return row.id == feed.id; });
         rows.push_back({feed.id, feed.title, old == rows_.end() || old->shown});
     }
     if (rows != rows_) {
@@ -197,8 +198,9 @@ std::optional<FeedAnswer> AccountSync::answer(const std::string& uri) {
     AccountSnapshot::Document document = snapshot_.document(*feedId);
     if (!snapshot_.feed(*feedId)) {
         // Listed from the last run, not yet answered: the title the list remembers.
-        const auto row = std::find_if(rows_.begin(), rows_.end(),
-                                      [&](const AccountFeedFile::Row& kept) { return kept.id == *feedId; });
+        const auto row =
+            std::find_if(rows_.begin(), rows_.end(),
+                         [&](const AccountFeedFile::Row& kept) { return kept.id == *feedId; });
         AccountSnapshot titled;
         titled.setFeeds({{*feedId, row == rows_.end() ? *feedId : row->title, {}}});
         document = titled.document(*feedId);
@@ -257,7 +259,8 @@ void AccountSync::sendMarks() {
             if (mark.wholeFeed && error == AccountError::None)
                 error = service->markAllRead(mark.id);
         QMetaObject::invokeMethod(
-            self, [self, account, count = marks.size(), error] {
+            self,
+            [self, account, count = marks.size(), error] {
                 if (self)
                     self->marksSent(account, count, error);
             },

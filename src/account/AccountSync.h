@@ -106,8 +106,8 @@ private:
     // The item ids of each account feed's last document, by feed address.
     std::unordered_map<std::string, std::vector<std::string>> served_;
     std::shared_ptr<AccountService> service_; // touched on the worker thread only
-    int account_ = 0;     // changes with every connectAccount; older answers are dropped
-    int generation_ = 0;  // refreshes begun
+    int account_ = 0;    // changes with every connectAccount; older answers are dropped
+    int generation_ = 0; // refreshes begun
     bool refreshing_ = false;
     bool sending_ = false;
     QObject listWatch_;

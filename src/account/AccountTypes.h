@@ -42,14 +42,13 @@ enum class AccountError {
     NoServer,        // no such host, refused, or no answer in time
     Certificate,     // the server's certificate is not trusted
     WrongPassword,
-    ApiDisabled,     // the user's API access is off, or there is no API at the address
-    SessionExpired,  // the login has to be done again
-    BadAnswer,       // the server answered something that is not its API
+    ApiDisabled,    // the user's API access is off, or there is no API at the address
+    SessionExpired, // the login has to be done again
+    BadAnswer,      // the server answered something that is not its API
 };
 
 // The answer of one request to the account.
-template <typename T>
-struct AccountResult {
+template <typename T> struct AccountResult {
     AccountError error = AccountError::None;
     T value{};
 

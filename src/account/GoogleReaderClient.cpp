@@ -25,7 +25,9 @@ AccountError statusError(long status) {
     return status >= 200 && status < 300 ? AccountError::None : AccountError::BadAnswer;
 }
 
-std::string text(const QJsonValue& value) { return value.toString().toStdString(); }
+std::string text(const QJsonValue& value) {
+    return value.toString().toStdString();
+}
 
 std::string firstHref(const QJsonValue& links) {
     for (const QJsonValue& link : links.toArray()) {
@@ -63,10 +65,12 @@ AccountError GoogleReaderClient::login() {
     auth_.clear();
     token_.clear();
     const AccountHttp::Reply reply =
-        http_.send(base_ + "/accounts/ClientLogin",
-                   {}, AccountHttp::form({{"Email", user_}, {"Passwd", password_}}));
+        http_.send(base_ + "/accounts/ClientLogin", {},
+                   AccountHttp::form({{"Email", user_}, {"Passwd", password_}}));
     if (reply.error != AccountError::None)
         return reply.error;
+    if (reply.status == 503) // FreshRSS, with API access off
+        return AccountError::ApiDisabled;
     if (const AccountError error = statusError(reply.status); error != AccountError::None)
         return error;
     // "SID=…\nLSID=…\nAuth=…"
@@ -181,8 +185,8 @@ std::optional<AccountItem> GoogleReaderClient::itemOf(const QJsonObject& object)
     item.id = shortId(text(object.value(QStringLiteral("id"))));
     if (item.id.empty())
         return std::nullopt;
-    item.feedId = text(object.value(QStringLiteral("origin")).toObject().value(
-        QStringLiteral("streamId")));
+    item.feedId =
+        text(object.value(QStringLiteral("origin")).toObject().value(QStringLiteral("streamId")));
     item.title = text(object.value(QStringLiteral("title")));
     item.link = firstHref(object.value(QStringLiteral("canonical")));
     if (item.link.empty())
@@ -258,8 +262,8 @@ GoogleReaderClient::unread(const std::unordered_map<std::string, AccountItem>& k
         for (std::size_t at = 0; at < missing.size(); at += kPage) {
             const std::vector<std::pair<std::string, std::string>> page(
                 missing.begin() + static_cast<std::ptrdiff_t>(at),
-                missing.begin() + static_cast<std::ptrdiff_t>(
-                                      std::min(missing.size(), at + kPage)));
+                missing.begin() +
+                    static_cast<std::ptrdiff_t>(std::min(missing.size(), at + kPage)));
             const JsonReply reply =
                 callJson("stream/items/contents?output=json", AccountHttp::form(page));
             if (reply.error != AccountError::None) {
@@ -277,10 +281,9 @@ GoogleReaderClient::unread(const std::unordered_map<std::string, AccountItem>& k
                 result.value.push_back(fresh->second);
         }
     }
-    std::stable_sort(result.value.begin(), result.value.end(),
-                     [](const AccountItem& a, const AccountItem& b) {
-                         return a.published > b.published;
-                     });
+    std::stable_sort(
+        result.value.begin(), result.value.end(),
+        [](const AccountItem& a, const AccountItem& b) { return a.published > b.published; });
     return result;
 }
 

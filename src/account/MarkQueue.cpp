@@ -36,8 +36,8 @@ bool MarkQueue::add(Mark mark) {
 }
 
 bool MarkQueue::dropFirst(std::size_t count) {
-    marks_.erase(marks_.begin(), marks_.begin() + static_cast<std::ptrdiff_t>(
-                                                      std::min(count, marks_.size())));
+    marks_.erase(marks_.begin(),
+                 marks_.begin() + static_cast<std::ptrdiff_t>(std::min(count, marks_.size())));
     return save();
 }
 
