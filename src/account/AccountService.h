@@ -32,6 +32,9 @@ public:
     virtual void setAbort(const std::atomic<bool>* abort) = 0;
 };
 
+// A few words on an error, for the diagnostic tool.
+std::string_view describe(AccountError error);
+
 // The client for the account's service.
 std::unique_ptr<AccountService> makeAccountService(const AccountSettings& settings,
                                                    std::string password);

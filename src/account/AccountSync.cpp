@@ -206,6 +206,9 @@ std::optional<FeedAnswer> AccountSync::answer(const std::string& uri) {
         document = titled.document(*feedId);
     }
     served_[uri] = std::move(document.itemIds);
+    // The account is asked when one of its feeds takes its turn, so a sleeping sign asks
+    // nothing; the answer shows from the feed's next turn.
+    refreshIfDue();
     FeedAnswer answer;
     answer.downloaded = true;
     answer.body = std::move(document.body);
