@@ -3,7 +3,7 @@
 
 Brings up, in a private temporary directory: a PostgreSQL 15 cluster (initdb, run as
 www-data, reached through a Unix socket in that directory only), tt-rss's schema, the
-default user "admin" (password "password") with API access on, two feeds with unread
+default user "admin" with the password given (else "password") and API access on, two feeds with unread
 articles, and PHP's built-in web server over a private copy of the web root, as www-data
 (tt-rss refuses to run as root). The articles are written into the database directly, so
 tt-rss never has to fetch anything.
@@ -12,9 +12,10 @@ Prints the web server's port on the first line of standard output, then serves u
 standard input closes or the process is terminated; everything is torn down on the way
 out. Must run as root.
 
-Test-only control: `ttrss_server.py --unread DIRECTORY` prints the number of unread
+Arguments: [LINK_BASE [PASSWORD]]. Test-only control: `ttrss_server.py --unread DIRECTORY` prints the number of unread
 articles of the instance whose directory is given (printed on the second line).
 """
+import hashlib
 import os
 import pwd
 import shutil
@@ -113,6 +114,7 @@ def main():
         print(psql(sys.argv[2], "select count(*) from ttrss_user_entries where unread;", True))
         return
     link_base = sys.argv[1] if len(sys.argv) > 1 else "http://127.0.0.1:9/article"
+    password = sys.argv[2] if len(sys.argv) > 2 else "password"
     base = tempfile.mkdtemp(prefix="ttrss-")
     www = pwd.getpwnam(USER)
     os.chown(base, www.pw_uid, www.pw_gid)
@@ -127,6 +129,8 @@ def main():
                  "-v", "ON_ERROR_STOP=1", "-f", SCHEMA])
         psql(base, SEED)
         seed_articles(base, link_base)
+        psql(base, "update ttrss_users set pwd_hash = 'SHA1:%s' where login = 'admin';"
+             % hashlib.sha1(password.encode()).hexdigest())
 
         port = free_port()
         shutil.copytree(WEBROOT, base + "/www", symlinks=True)
