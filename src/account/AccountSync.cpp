@@ -32,6 +32,14 @@ AccountSync::AccountSync(std::string directory, FeedList* feeds, RefreshSchedule
             readHere_.emplace(mark.id, -1);
     if (feeds_)
         connect(feeds_, &FeedList::dataChanged, &listWatch_, [this] { flagsChanged(); });
+    // An account with a feed listed is asked when that feed takes its turn; one that has
+    // not answered yet is tried again here, after its back-off.
+    retry_.setInterval(std::chrono::seconds(30));
+    connect(&retry_, &QTimer::timeout, this, [this] {
+        if (rows_.empty())
+            refreshIfDue();
+    });
+    retry_.start();
 }
 
 AccountSync::~AccountSync() {
@@ -59,6 +67,11 @@ void AccountSync::connectAccount(const AccountSettings& settings, std::string pa
     refreshing_ = false;
     sending_ = false;
     if (!sameAccount) {
+        // Marks waiting for another account would mark this one's headlines of the same
+        // ids read.
+        queue_.dropFirst(queue_.marks().size());
+        readHere_.clear();
+        feedMarkIds_.clear();
         snapshot_ = {};
         served_.clear();
         rows_.clear();

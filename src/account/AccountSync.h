@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -45,6 +46,7 @@ public:
     // seen until the password comes.
     void restore(const AccountSettings& settings);
     // Uses this account from now on and asks it at once; the outcome shows in status().
+    // Marks still queued for a different account are dropped.
     void connectAccount(const AccountSettings& settings, std::string password);
     const AccountSettings& settings() const { return settings_; }
     const Status& status() const { return status_; }
@@ -111,5 +113,6 @@ private:
     bool refreshing_ = false;
     bool sending_ = false;
     QObject listWatch_;
+    QTimer retry_;
     std::unique_ptr<AccountWorker> worker_; // last: its thread ends first
 };
