@@ -117,6 +117,9 @@ class AccountTest(DesktopTestCase):
 
         subprocess.run(["wmctrl", "-i", "-c", self.window_id("Glowtape 【")], env=self.env)
         self.assertEqual(program.wait(timeout=60), 0)
+        # news.csv keeps the user's own feeds only.
+        self.assertEqual(self.read_settings_file("news.csv"),
+                         cp932("Own,%s,○\r\n" % self.feeds.url("/own.xml")))
 
         # Next start: the keyring gives the password; a headline opened is read again.
         program = self.start_program()
