@@ -15,6 +15,8 @@ packages=(
     dbus-daemon dbus-bin dunst python3-gi gir1.2-glib-2.0
     desktop-file-utils appstream librsvg2-bin dpkg-dev man-db
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
+    qtkeychain-qt6-dev gnome-keyring
+    tt-rss postgresql-15 php8.2-cli php8.2-pgsql php8.2-mbstring php8.2-intl php8.2-xml php8.2-curl
 )
 
 missing=()

@@ -2,7 +2,9 @@
 
 #include "framework/text/Cp932.h"
 
+#include <QFont>
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 FeedList::FeedList(QObject* parent) : QAbstractTableModel(parent) {}
@@ -15,16 +17,30 @@ void FeedList::append(FeedEntry entry) {
     insert(count(), std::move(entry));
 }
 
+std::vector<FeedEntry> FeedList::ownEntries() const {
+    return {entries_.begin(), entries_.begin() + ownCount()};
+}
+
+void FeedList::setAccountEntries(std::vector<FeedEntry> entries) {
+    if (std::equal(entries.begin(), entries.end(), entries_.begin() + ownCount(), entries_.end()))
+        return;
+    beginResetModel();
+    entries_.resize(static_cast<std::size_t>(ownCount()));
+    accountRows_ = static_cast<int>(entries.size());
+    std::move(entries.begin(), entries.end(), std::back_inserter(entries_));
+    endResetModel();
+}
+
 void FeedList::insert(int row, FeedEntry entry) {
-    if (row < 0 || row > count())
-        row = count();
+    if (row < 0 || row > ownCount())
+        row = ownCount();
     beginInsertRows(QModelIndex(), row, row);
     entries_.insert(entries_.begin() + row, std::move(entry));
     endInsertRows();
 }
 
 void FeedList::remove(int row) {
-    if (!validRow(row))
+    if (!validRow(row) || isAccountRow(row))
         return;
     beginRemoveRows(QModelIndex(), row, row);
     entries_.erase(entries_.begin() + row);
@@ -34,7 +50,10 @@ void FeedList::remove(int row) {
 void FeedList::replace(int row, FeedEntry entry) {
     if (!validRow(row))
         return;
-    entries_[static_cast<std::size_t>(row)] = std::move(entry);
+    if (isAccountRow(row))
+        entries_[static_cast<std::size_t>(row)].shown = std::move(entry.shown);
+    else
+        entries_[static_cast<std::size_t>(row)] = std::move(entry);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
@@ -44,6 +63,8 @@ void FeedList::clear() {
 
 void FeedList::setEntries(std::vector<FeedEntry> entries) {
     beginResetModel();
+    entries.insert(entries.end(), std::make_move_iterator(entries_.begin() + ownCount()),
+                   std::make_move_iterator(entries_.end()));
     entries_ = std::move(entries);
     endResetModel();
 }
@@ -52,7 +73,7 @@ void FeedList::sortRows(const std::function<bool(const FeedEntry&, const FeedEnt
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> order(entries_.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    std::stable_sort(order.begin(), order.begin() + ownCount(), [&](int a, int b) {
         return before(entries_[static_cast<std::size_t>(a)], entries_[static_cast<std::size_t>(b)]);
     });
     std::vector<FeedEntry> sorted;
@@ -80,7 +101,16 @@ int FeedList::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant FeedList::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !validRow(index.row()) || role != Qt::DisplayRole)
+    if (!index.isValid() || !validRow(index.row()))
+        return {};
+    if (isAccountRow(index.row()) && role == Qt::FontRole) {
+        QFont font;
+        font.setItalic(true);
+        return font;
+    }
+    if (isAccountRow(index.row()) && role == Qt::ToolTipRole)
+        return tr("アカウントのフィード（表示・非表示のみ切り替えられます）");
+    if (role != Qt::DisplayRole)
         return {};
     const FeedEntry& feed = entry(index.row());
     switch (index.column()) {

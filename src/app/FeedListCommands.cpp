@@ -74,7 +74,7 @@ FeedListCommands::Imported FeedListCommands::importOpml(const std::string& path)
 }
 
 Outcome FeedListCommands::exportOpml(const std::string& path) const {
-    return OpmlFile::write(path, feeds_.entries());
+    return OpmlFile::write(path, feeds_.ownEntries());
 }
 
 void FeedListCommands::sortByColumn(int column) {

@@ -41,7 +41,7 @@ public:
     // The feeds of an OPML file, appended through appendNew; a file that cannot be read or
     // is not OPML changes nothing and gives the message for the user.
     Imported importOpml(const std::string& path);
-    // Every entry of the list, written to an OPML file.
+    // The user's own feeds (not the account's), written to an OPML file.
     Outcome exportOpml(const std::string& path) const;
 
     // Sorts by a column (0 title, 1 URI, 2 shown flag): ascending on the first click of a

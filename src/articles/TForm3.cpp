@@ -1,6 +1,7 @@
 #include "articles/TForm3.h"
 
 #include "LightStr/TLightStr.h"
+#include "account/AccountFeedUri.h"
 #include "app/FeedList.h"
 #include "app/settings/GlowtapeSettings.h"
 #include "app/settings/SettingKeys.h"
@@ -71,6 +72,15 @@ void TForm3::buildMenu() {
     add(QStringLiteral("ニュース一覧"), &TForm3::N11Click);
     PopupMenu1->addSeparator();
     N4 = add(QStringLiteral("ニュースの削除"), &TForm3::N4Click);
+    PopupMenu1->addSeparator();
+    // An account's headlines are read on its server too.
+    MarkRead = add(tr("既読にする"), &TForm3::MarkReadClick);
+    MarkAllRead = add(tr("すべて既読にする"), &TForm3::MarkAllReadClick);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
+        const bool account = !feedSelectMode() && accountfeed::feedIdOf(ticker_.stores().sourceUri);
+        MarkRead->setEnabled(account && List->currentRow() > 0);
+        MarkAllRead->setEnabled(account);
+    });
     List->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(List, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(List->viewport()->mapToGlobal(at)); });
@@ -173,11 +183,22 @@ void TForm3::N7Click() {
     const int row = List->currentRow();
     if (row < 0)
         return;
-    if (!feedSelectMode())
+    if (!feedSelectMode()) {
         ticker_.OpenLink(ticker_.stores().Memo3.line(static_cast<std::size_t>(row)), this,
                          ticker_.stores().sourceUri);
-    else if (row < ticker_.feeds().count())
+        ticker_.articleOpened(row);
+    } else if (row < ticker_.feeds().count())
         ticker_.OpenLink(ticker_.feeds().entry(row).uri, this, {});
+}
+
+void TForm3::MarkReadClick() {
+    if (!feedSelectMode())
+        ticker_.articleOpened(List->currentRow());
+}
+
+void TForm3::MarkAllReadClick() {
+    if (!feedSelectMode())
+        ticker_.account().feedRead(ticker_.stores().sourceUri);
 }
 
 void TForm3::N4Click() {

@@ -27,8 +27,10 @@ public:
     bool feedSelectMode() const;
 
     void ListDblClick();
-    void N7Click(); // open the selected row's link
-    void N4Click(); // delete the selected feed
+    void N7Click();          // open the selected row's link
+    void N4Click();          // delete the selected feed
+    void MarkReadClick();    // "既読にする": the selected article of an account's feed
+    void MarkAllReadClick(); // "すべて既読にする": the whole account feed
     RowStyle ListCustomDrawItem(int row) const;
 
     QListWidget* list() const { return List; }
@@ -51,4 +53,6 @@ private:
     QListWidget* List = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* N4 = nullptr;
+    QAction* MarkRead = nullptr;
+    QAction* MarkAllRead = nullptr;
 };

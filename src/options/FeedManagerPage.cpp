@@ -188,7 +188,8 @@ void FeedManagerPage::N3Click() {
 
 void FeedManagerPage::N5Click() {
     const int row = selectedRow();
-    if (row < 0)
+    // An account's feed comes from its server; a copy of its address would be no feed.
+    if (row < 0 || feeds_.isAccountRow(row))
         return;
     hooks_.showThisPage();
     NewTitle->setText(cp932::toQString(feeds_.entry(row).title));
@@ -200,6 +201,9 @@ void FeedManagerPage::N2Click() {
     if (row < 0)
         messagebox::warning(this,
                             cp932::fromQString(QStringLiteral("削除するものを選択してください。")));
+    else if (feeds_.isAccountRow(row))
+        messagebox::warning(this, cp932::fromQString(tr("アカウントのフィードは削除できません。"
+                                                        "購読の解除はサーバーでしてください。")));
     else
         commands_.remove(row);
 }

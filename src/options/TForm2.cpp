@@ -13,6 +13,7 @@
 #include "framework/text/Cp932.h"
 #include "framework/widgets/MessageBox.h"
 #include "options/AboutPage.h"
+#include "options/AccountPage.h"
 #include "options/AppearancePage.h"
 #include "options/FeedManagerPage.h"
 #include "options/FilterPage.h"
@@ -35,8 +36,9 @@ constexpr int kDesignPanelWidth = 560;
 constexpr int kDesignPanelHeight = 350;
 constexpr int kCategoryWidth = 150;
 // The original seven pages keep their places; pages added since follow them.
-const char* const kCategories[] = {"文字色　サイズ", "液晶設定",       "ツールバー", "表示位置",
-                                   "ニュース管理",   "ショートカット", "ヘルプ",     "フィルタ"};
+const char* const kCategories[] = {"文字色　サイズ", "液晶設定",     "ツールバー",
+                                   "表示位置",       "ニュース管理", "ショートカット",
+                                   "ヘルプ",         "フィルタ",     "アカウント"};
 
 QString category(int index) {
     return QString::fromUtf8(kCategories[index]);
@@ -102,9 +104,16 @@ void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
          [this](int minutes) { ticker_.refreshSchedule().setIntervalMinutes(minutes); }});
     shortcut_ = new ShortcutPage(category(5), settingsDirectory);
     filter_ = new FilterPage(category(7), ticker_.headlineMarks(), ticker_.colours());
-    pages_ = {
-        appearance_, sign_, plugin_, position_, feedManager_, shortcut_, new AboutPage(category(6)),
-        filter_};
+    account_ = new AccountPage(category(8), ticker_.account());
+    pages_ = {appearance_,
+              sign_,
+              plugin_,
+              position_,
+              feedManager_,
+              shortcut_,
+              new AboutPage(category(6)),
+              filter_,
+              account_};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         QWidget* page = pages_[i];
         page->setObjectName(QStringLiteral("GroupBox%1").arg(i));
@@ -137,6 +146,7 @@ void TForm2::FormCreate(const SettingsReader& reader) {
         ticker_.windowModes().toggleAlwaysShow();
     appearance_->load(reader);
     filter_->load(reader);
+    account_->load(reader);
 }
 
 int TForm2::MainList() const {
@@ -180,6 +190,7 @@ void TForm2::collectSettings(GlowtapeSettings& settings) const {
     position_->collectSettings(settings);
     appearance_->collectSettings(settings);
     filter_->collectSettings(settings);
+    account_->collectSettings(settings);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@ class AboutPage;
 class AppearancePage;
 class FeedList;
 class FeedManagerPage;
+class AccountPage;
 class FilterPage;
 class PluginPage;
 class PositionPage;
@@ -51,6 +52,7 @@ public:
     FeedManagerPage* feedManager() const { return feedManager_; }
     ShortcutPage* shortcutPage() const { return shortcut_; }
     FilterPage* filterPage() const { return filter_; }
+    AccountPage* accountPage() const { return account_; }
     QListWidget* categories() const { return ListBox1; }
     QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
 
@@ -67,7 +69,7 @@ private:
     TForm1& ticker_;
     QWidget* MainPanel = nullptr;
     QListWidget* ListBox1 = nullptr;
-    std::array<QWidget*, 8> pages_{};
+    std::array<QWidget*, 9> pages_{};
     QWidget* heading_ = nullptr;
     AppearancePage* appearance_ = nullptr;
     SignPage* sign_ = nullptr;
@@ -76,4 +78,5 @@ private:
     FeedManagerPage* feedManager_ = nullptr;
     ShortcutPage* shortcut_ = nullptr;
     FilterPage* filter_ = nullptr;
+    AccountPage* account_ = nullptr;
 };

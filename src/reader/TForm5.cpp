@@ -307,6 +307,7 @@ void TForm5::ShowReader() {
             URI->setEditText(QStringLiteral("about:blank"));
         } else if (!ShellTreeView1->isHidden()) {
             navigator_->goToFeedLink(link, linksFeedUri_);
+            ticker_.account().articleOpened(linksFeedUri_, static_cast<int>(article));
         } else {
             ReportList->setCurrentRow(static_cast<int>(article));
             ReportListDblClick(static_cast<int>(article));
@@ -389,6 +390,7 @@ void TForm5::ReportListDblClick(int row) {
         return;
     const auto line = static_cast<std::size_t>(row);
     navigator_->goToFeedLink(line < Memo2.size() ? Memo2[line] : std::string(), linksFeedUri_);
+    ticker_.account().articleOpened(linksFeedUri_, row); // an account's headline is read
 }
 
 void TForm5::MoveClick() {

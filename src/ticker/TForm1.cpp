@@ -345,7 +345,7 @@ void TForm1::attachOptions(TForm2* options, const LineChoices& choices) {
     options_ = options;
     FeedView& view = *this;
     rotation_ = std::make_unique<FeedRotation>(*LightStr1, stores_, state_, feeds_, view,
-                                               politeFetch_, downloader_, colours_, choices);
+                                               accountFetch_, downloader_, colours_, choices);
     rotation_->setMarks(&marks_);
 }
 
@@ -431,7 +431,7 @@ void TForm1::watchFiles() {
         [settingsPath](const GlowtapeSettings& settings) { return settings.save(settingsPath); },
         seconds(2));
     const std::string feedListPath = settingsDirectory_ + std::string(FeedListFile::kFileName);
-    saver_.watch<std::vector<FeedEntry>>([this] { return feeds_.entries(); },
+    saver_.watch<std::vector<FeedEntry>>([this] { return feeds_.ownEntries(); },
                                          [feedListPath](const std::vector<FeedEntry>& entries) {
                                              return FeedListFile::write(feedListPath, entries);
                                          },
@@ -459,8 +459,14 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::LightStr1DblClick() {
-    if (rotation_)
-        OpenLink(rotation_->currentLink(), this, stores_.sourceUri);
+    if (!rotation_)
+        return;
+    OpenLink(rotation_->currentLink(), this, stores_.sourceUri);
+    articleOpened(state_.articleIndex);
+}
+
+void TForm1::articleOpened(int record) {
+    account_.articleOpened(stores_.sourceUri, record);
 }
 
 void TForm1::OpenLink(const std::string& link, QWidget* owner, const std::string& feedUri) {

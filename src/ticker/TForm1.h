@@ -1,5 +1,7 @@
 #pragma once
 
+#include "account/AccountFetch.h"
+#include "account/AccountSync.h"
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsSaver.h"
 #include "feed/compose/FeedView.h"
@@ -66,6 +68,9 @@ public:
     // that cannot be started is reported over the owner window. `feedUri` is the feed the
     // link comes from, empty for the user's own addresses.
     void OpenLink(const std::string& link, QWidget* owner, const std::string& feedUri);
+    // Record `record` of the composed feed was opened: an account's headline is read.
+    void articleOpened(int record);
+    AccountSync& account() { return account_; }
 
     TLightStr* sign() const { return LightStr1; }
     LineStores& stores() { return stores_; }
@@ -183,7 +188,10 @@ private:
     DownloadWorker downloadWorker_{downloader_};
     RefreshSchedule refresh_;
     PoliteFetch politeFetch_{downloadWorker_, refresh_};
-    AsleepRefresh asleepRefresh_{feeds_, politeFetch_, refresh_, downloader_, marks_};
+    // The account's feeds are answered from its headlines, the others downloaded.
+    AccountSync account_{settingsDirectory_, &feeds_, refresh_};
+    AccountFetch accountFetch_{politeFetch_, account_};
+    AsleepRefresh asleepRefresh_{feeds_, accountFetch_, refresh_, downloader_, marks_};
     std::unique_ptr<FeedRotation> rotation_;
     SettingsSaver saver_{[this](const std::string& message) { messagebox::error(this, message); }};
 

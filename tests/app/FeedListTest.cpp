@@ -94,3 +94,38 @@ TEST(FeedList, ViewsSeeThreeColumnsOfUnicodeText) {
     EXPECT_FALSE(list.data(list.index(1, 0)).isValid());
     EXPECT_FALSE(list.data(list.index(0, 0), Qt::DecorationRole).isValid());
 }
+
+namespace {
+
+// The account's rows follow the user's own whatever the user does to the list: news.csv,
+// written from ownEntries, must never take an account feed in, nor lose an own one.
+TEST(FeedList, AccountRowsStayAfterTheUsersOwnAndOutOfTheirEdits) {
+    FeedList list;
+    list.setEntries({feed("B"), feed("A")});
+    list.setAccountEntries({feed("X"), feed("W", feedmark::Hidden)});
+    list.append(feed("C"));
+    list.insert(99, feed("D"));
+    EXPECT_EQ(list.ownCount(), 4);
+    EXPECT_EQ(list.entry(4).title, "X");
+
+    list.sortRows([](const FeedEntry& a, const FeedEntry& b) { return a.title < b.title; });
+    EXPECT_EQ(list.entry(0).title, "A");
+    EXPECT_EQ(list.entry(5).title, "W"); // not sorted in among the own rows
+
+    list.remove(4);
+    FeedEntry renamed = feed("Y", feedmark::Hidden);
+    list.replace(4, renamed);
+    EXPECT_EQ(list.entry(4).title, "X");
+    EXPECT_FALSE(list.isShown(4)); // the flag alone is taken
+
+    list.setEntries({feed("E")});
+    ASSERT_EQ(list.count(), 3);
+    std::vector<std::string> own;
+    for (const FeedEntry& entry : list.ownEntries())
+        own.push_back(entry.title);
+    EXPECT_EQ(own, std::vector<std::string>{"E"});
+    EXPECT_TRUE(list.isAccountRow(1));
+    EXPECT_FALSE(list.isAccountRow(0));
+}
+
+} // namespace

@@ -54,8 +54,9 @@ TEST_F(SaveSettings, ANewFileHasItsSectionsAndKeysInOrderWithTheDefaults) {
     std::vector<std::string> sections;
     for (const auto& section : layoutOf(text))
         sections.push_back(section.first);
-    EXPECT_EQ(sections, (std::vector<std::string>{"window", "window2", "window3", "window5",
-                                                  "option", "color", "font", "select", "filter"}));
+    EXPECT_EQ(sections,
+              (std::vector<std::string>{"window", "window2", "window3", "window5", "option",
+                                        "color", "font", "select", "filter", "account"}));
     EXPECT_EQ(keysOf(text, "window"),
               (std::vector<std::string>{"H", "W", "T", "L", "B", "List0", "List1"}));
     EXPECT_EQ(keysOf(text, "window5"),
@@ -68,6 +69,7 @@ TEST_F(SaveSettings, ANewFileHasItsSectionsAndKeysInOrderWithTheDefaults) {
     EXPECT_EQ(keysOf(text, "color"),
               (std::vector<std::string>{"font", "title", "dark", "back", "dec", "mark", "new"}));
     EXPECT_EQ(keysOf(text, "filter"), (std::vector<std::string>{"Mute", "Mark"}));
+    EXPECT_EQ(keysOf(text, "account"), (std::vector<std::string>{"service", "server", "user"}));
     EXPECT_EQ(keysOf(text, "font"), (std::vector<std::string>{"name1", "name2", "OP1", "size1",
                                                               "name3", "OP2", "size2"}));
 

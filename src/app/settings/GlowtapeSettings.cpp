@@ -102,6 +102,9 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.descriptionChoice = reader.integer(k::select::dec);
     s.muteWords = reader.text(k::filter::Mute);
     s.markWords = reader.text(k::filter::Mark);
+    s.accountService = reader.integer(k::account::service);
+    s.accountServer = reader.text(k::account::server);
+    s.accountUser = reader.text(k::account::user);
     return s;
 }
 
@@ -167,6 +170,9 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.integer(k::select::dec, descriptionChoice);
     writer.text(k::filter::Mute, muteWords);
     writer.text(k::filter::Mark, markWords);
+    writer.integer(k::account::service, accountService);
+    writer.text(k::account::server, accountServer);
+    writer.text(k::account::user, accountUser);
 }
 
 Outcome GlowtapeSettings::save(const std::string& path) const {

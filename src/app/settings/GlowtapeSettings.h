@@ -85,6 +85,10 @@ struct GlowtapeSettings {
     // filter, code page 932
     std::string muteWords; // Mute
     std::string markWords; // Mark
+    // account, code page 932
+    int accountService = 0;    // service
+    std::string accountServer; // server
+    std::string accountUser;   // user
 
     bool operator==(const GlowtapeSettings&) const = default;
 
@@ -99,7 +103,8 @@ struct GlowtapeSettings {
     static ReaderMode readerModeOf(const SettingsReader& reader);
 
     // Writes every key in the order of the settings save; a new file thus has the sections
-    // window, window2, window3, window5, option, color, font, select, filter.
+    // window, window2, window3, window5, option, color, font, select, filter,
+    // account.
     void writeTo(SettingsWriter& writer) const;
 
     // Writes glowtape3.ini at path. On failure the message "<full path> に書き込めません";

@@ -143,6 +143,15 @@ inline constexpr SettingKey Mute{S, "Mute", F::WholeText, ""};
 inline constexpr SettingKey Mark{S, "Mark", F::WholeText, ""};
 } // namespace filter
 
+// The aggregator account: its service (0 Tiny Tiny RSS, 1 Google Reader API), the API's
+// address and the user. The password is kept in the desktop's keyring, never here.
+namespace account {
+inline constexpr std::string_view S = "account";
+inline constexpr SettingKey service{S, "service", F::Integer, "0"};
+inline constexpr SettingKey server{S, "server", F::Text, ""};
+inline constexpr SettingKey user{S, "user", F::Text, ""};
+} // namespace account
+
 // data.ini: the hot-key choices and the plug-in flag.
 namespace hotkey {
 inline constexpr std::string_view S = "HotKey";

@@ -122,7 +122,8 @@ TEST(SettingsSave, ANewFileHasEveryKeyInSaveOrder) {
                     "[font]", "name1=ＭＳ Ｐゴシック", "name2=@ＭＳ ゴシック", "OP1=0", "size1=14",
                     "name3=ＭＳ Ｐゴシック", "OP2=0", "size2=8", "",
                     "[select]", "main=0", "dec=0", "",
-                    "[filter]", "Mute=", "Mark="}));
+                    "[filter]", "Mute=", "Mark=", "",
+                    "[account]", "service=0", "server=", "user="}));
     // clang-format on
 }
 
