@@ -15,7 +15,9 @@ packages=(
     dbus-daemon dbus-bin dunst python3-gi gir1.2-glib-2.0
     desktop-file-utils appstream librsvg2-bin dpkg-dev man-db
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
+    # The account's password in the desktop's keyring; a keyring on the account test's own bus.
     qtkeychain-qt6-dev gnome-keyring
+    # A real Tiny Tiny RSS for the account's end-to-end test, on its own PostgreSQL and PHP's server.
     tt-rss postgresql-15 php8.2-cli php8.2-pgsql php8.2-mbstring php8.2-intl php8.2-xml php8.2-curl
 )
 
