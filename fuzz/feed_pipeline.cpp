@@ -11,6 +11,7 @@
 #include "feed/parse/AtomRewriter.h"
 #include "feed/parse/FeedText.h"
 #include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,14 +37,21 @@ std::size_t occurrences(std::string_view text, std::string_view pattern) {
     return count;
 }
 
-bool endsInsideCharacter(std::string_view text) {
-    return cp932::cutLength(text, text.size()) != text.size();
+// True when some bytes of the text are no UTF-8 character, a cut in the middle of one among them.
+bool hasBrokenCharacter(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        if (utf8::next(text, at) == U'?' && text[start] != '?')
+            return true;
+    }
+    return false;
 }
 
 void checkField(std::string_view field) {
-    check(field.size() <= LineStore::readLimit, "a record field fits the line store's limit");
+    check(cp932::fromUtf8(field).size() <= LineStore::readLimit,
+          "a record field fits the line store's limit");
     check(field.find_first_of("\r\n") == std::string_view::npos, "a record field is one line");
-    check(!endsInsideCharacter(field), "a record field never ends inside a character");
+    check(!hasBrokenCharacter(field), "a record field is whole UTF-8 characters");
 }
 
 struct Download {

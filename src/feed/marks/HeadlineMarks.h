@@ -14,7 +14,7 @@ struct TickerColours;
 // headline is announced when that is chosen.
 class HeadlineMarks : public ArticleMarks {
 public:
-    // feed title, headline, link; all code page 932.
+    // feed title, headline, link.
     using Announce = std::function<void(const std::string& feedTitle, const std::string& headline,
                                         const std::string& link)>;
 

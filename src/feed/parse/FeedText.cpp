@@ -4,7 +4,7 @@
 #include "feed/parse/FeedEncoding.h"
 #include "feed/parse/Utf8Decoder.h"
 #include "framework/text/Cp932Decoder.h"
-#include "framework/text/Cp932Encoder.h"
+#include "framework/text/Utf8.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ template <> struct Cdata<char16_t> {
     static constexpr std::u16string_view close = u"]]>";
 };
 
-// Encodes decoded text to code page 932 without CR and LF. Each "<![CDATA[ ... ]]>" is
+// Writes decoded text as UTF-8 without CR and LF. Each "<![CDATA[ ... ]]>" is
 // written as the escaped text an XML writer would give for its content, so that a title or
 // description in CDATA reads like its escaped twin; an unterminated section stays as it
 // is. Each stretch is decoded on its own, so removing the markers cannot join the broken
@@ -29,12 +29,11 @@ template <> struct Cdata<char16_t> {
 template <typename Char, typename Decode, typename Boundary>
 std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
                         Boundary startsCharacter) {
-    const Cp932Encoder& encoder = Cp932Encoder::instance();
     std::string result;
     result.reserve(text.size() + text.size() / 8);
     const auto plain = [&](char32_t code) {
         if (code != U'\r' && code != U'\n')
-            encoder.append(code, result);
+            utf8::append(code, result);
     };
     const auto escaped = [&](char32_t code) {
         switch (code) {
@@ -90,9 +89,9 @@ const auto cp932Boundary = [](std::string_view text, std::size_t from, std::size
     return Cp932Decoder::instance().startsCharacter(text, from, at);
 };
 
-// Decoded text as UTF-8 for the XML reader; a lone surrogate half becomes "?", as code
-// page 932 would show it anyway. Re-encoding UTF-8 never takes more bytes than the
-// original; a UTF-16 unit takes at most three, a surrogate pair four.
+// Decoded text as UTF-8 for the XML reader; a lone surrogate half becomes "?". Re-encoding UTF-8
+// never takes more bytes than the original; a UTF-16 unit takes at most three, a surrogate pair
+// four.
 class Utf8Writer {
 public:
     explicit Utf8Writer(std::size_t capacity) {
