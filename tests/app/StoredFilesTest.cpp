@@ -1,8 +1,12 @@
+#include "app/FeedList.h"
+#include "app/FeedListCommands.h"
 #include "app/FeedListFile.h"
 #include "app/settings/GlowtapeSettings.h"
 #include "app/settings/SettingsReader.h"
 #include "feed/marks/SeenHeadlines.h"
+#include "feed/parse/FeedText.h"
 #include "framework/files/IniFile.h"
+#include "framework/text/Utf8.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -68,4 +72,27 @@ TEST(StoredFiles, FilesOfAnEarlierBuildLoadAndSaveByteForByte) {
     EXPECT_EQ(seen.size(), 5u);
     ASSERT_TRUE(seen.save(dir.file("seen.txt")).ok());
     EXPECT_EQ(dir.read("seen.txt"), writtenBefore("seen.txt"));
+}
+
+TEST(StoredFiles, AFeedRegisteredAfterOneOfManyDistinctCharactersKeepsItsTitle) {
+    // A feed brings 17,000 distinct characters that code page 932 lacks ...
+    std::string body = "<rss><channel><title>";
+    for (char32_t c = 0xAC00; c <= 0xD7A3; ++c)
+        utf8::append(c, body);
+    for (char32_t c = 0x20000; c < 0x20000 + 5828; ++c)
+        utf8::append(c, body);
+    body += "</title></channel></rss>";
+    const std::string lines = normaliseFeedText(body);
+    ASSERT_EQ(lines.find('?'), std::string::npos);
+
+    // ... and then a feed is registered with scripts that feed never used.
+    const std::string title = "ქართული Հայերեն ኢትዮጵያ 🦀";
+    FeedList feeds;
+    FeedListCommands(feeds).registerFeed(title, "http://new/");
+    TempDir dir;
+    ASSERT_TRUE(FeedListFile::write(dir.file("news.csv"), feeds.entries()).ok());
+    const std::string saved = dir.read("news.csv");
+    EXPECT_EQ(saved.find('?'), std::string::npos);
+    EXPECT_TRUE(saved.starts_with("&#4325;&#4304;&#4320;&#4311;")) << saved;
+    EXPECT_EQ(FeedListFile::read(dir.file("news.csv")).entries.at(0).title, title);
 }
