@@ -1,9 +1,9 @@
-// Times normalisation and composition of four 1 MiB documents of 1000 items held in
-// memory (no network): RSS in UTF-8, the same RSS in Shift_JIS, Atom, and RSS in UTF-8 where
+// Times normalisation and composition of five 1 MiB documents of 1000 items held in
+// memory (no network): RSS in UTF-8, the same RSS in Shift_JIS, Atom, RSS in UTF-8 where
 // one character in ten lacks a code page 932 form (accented letters, emoji, Hangul,
-// simplified Chinese, signs), which take extra codes. Each prints its
-// throughput as "<name> MB/s N"; the last line is the slowest, "MB/s N". Throughput counts
-// the CPU time of the thread, which other programs on a busy machine do not inflate; the
+// simplified Chinese, signs), and RSS in UTF-8 with 20,000 distinct such characters. Each
+// prints its throughput as "<name> MB/s N"; the last line is the slowest, "MB/s N". Throughput
+// counts the CPU time of the thread, which other programs on a busy machine do not inflate; the
 // wall time is printed beside it.
 
 #include "feed/compose/FeedComposer.h"
@@ -11,6 +11,7 @@
 #include "feed/compose/NullFeedView.h"
 #include "feed/parse/FeedText.h"
 #include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <algorithm>
 #include <chrono>
@@ -64,6 +65,20 @@ std::vector<std::string> wordsBeyondCp932() {
     std::vector<std::string> words;
     for (const char* extra : extras)
         words.push_back("日本語のニュース" + std::string(extra));
+    return words;
+}
+
+// One word per item of 20 characters without a code page 932 form, 20,000 distinct ones in
+// all: every Hangul syllable, then CJK extension B.
+std::vector<std::string> wordsOfDistinctCharacters() {
+    std::vector<std::string> words(items);
+    char32_t next = 0xAC00;
+    for (std::string& word : words) {
+        for (int i = 0; i < 20; ++i) {
+            utf8::append(next, word);
+            next = next == 0xD7A3 ? 0x20000 : next + 1;
+        }
+    }
     return words;
 }
 
@@ -125,13 +140,16 @@ bool measure(const char* name, const std::string& document, const std::string& c
 int main() {
     std::string shiftJis = cp932::fromUtf8(buildDocument(rss));
     shiftJis.resize(std::max(shiftJis.size(), documentBytes), ' ');
-    double utf8Rate = 0, shiftJisRate = 0, atomRate = 0, beyondRate = 0;
+    double utf8Rate = 0, shiftJisRate = 0, atomRate = 0, beyondRate = 0, distinctRate = 0;
     const bool complete =
         measure("rss utf-8", buildDocument(rss), "text/xml", utf8Rate) &
         measure("rss shift_jis", shiftJis, "text/xml; charset=Shift_JIS", shiftJisRate) &
         measure("atom utf-8", buildDocument(atom), "", atomRate) &
         measure("rss utf-8 beyond code page 932", buildDocument(rss, wordsBeyondCp932()),
-                "text/xml", beyondRate);
-    std::printf("MB/s %.0f\n", std::min({utf8Rate, shiftJisRate, atomRate, beyondRate}));
+                "text/xml", beyondRate) &
+        measure("rss utf-8 20000 distinct beyond code page 932",
+                buildDocument(rss, wordsOfDistinctCharacters()), "text/xml", distinctRate);
+    std::printf("MB/s %.0f\n",
+                std::min({utf8Rate, shiftJisRate, atomRate, beyondRate, distinctRate}));
     return complete ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include "feed/parse/AtomRewriter.h"
 #include "feed/parse/FeedText.h"
 #include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,14 +37,21 @@ std::size_t occurrences(std::string_view text, std::string_view pattern) {
     return count;
 }
 
-bool endsInsideCharacter(std::string_view text) {
-    return cp932::cutLength(text, text.size()) != text.size();
+// True when some bytes of the text are no UTF-8 character, a cut in the middle of one among them.
+bool hasBrokenCharacter(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        if (utf8::next(text, at) == U'?' && text[start] != '?')
+            return true;
+    }
+    return false;
 }
 
 void checkField(std::string_view field) {
-    check(field.size() <= LineStore::readLimit, "a record field fits the line store's limit");
+    check(cp932::fromUtf8(field).size() <= LineStore::readLimit,
+          "a record field fits the line store's limit");
     check(field.find_first_of("\r\n") == std::string_view::npos, "a record field is one line");
-    check(!endsInsideCharacter(field), "a record field never ends inside a character");
+    check(!hasBrokenCharacter(field), "a record field is whole UTF-8 characters");
 }
 
 struct Download {
@@ -92,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkField(record.description);
         recordBytes += record.title.size() + record.link.size() + record.description.size();
     }
-    // Entity decoding turns "?" into a two-byte wave dash; a missing field is one blank.
-    check(recordBytes <= 2 * text.size() + 2 * records, "the records are bounded by the text");
+    // Entity decoding turns "?" into a wave dash of three UTF-8 bytes; a missing field is one
+    // blank.
+    check(recordBytes <= 3 * text.size() + 2 * records, "the records are bounded by the text");
 
     const std::string report = feedreport::asJson(true, stores);
     QJsonParseError error;

@@ -6,7 +6,9 @@
 #include "framework/files/FileBytes.h"
 #include "framework/files/IniFile.h"
 #include "framework/text/Cp932.h"
+#include "framework/text/Cp932FileForm.h"
 #include "framework/text/TextLines.h"
+#include "framework/text/Utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -32,7 +34,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The section and key names the file shows, in file order.
+// The section and key names the file shows, in file order, as the program's text.
 std::vector<Name> namesIn(std::string_view text) {
     std::vector<Name> names;
     std::optional<std::string> section;
@@ -41,12 +43,12 @@ std::vector<Name> namesIn(std::string_view text) {
         if (!content.empty() && content.front() == '[') {
             std::string_view name = content.substr(1);
             name = name.substr(0, name.rfind(']'));
-            section = std::string(trimmed(name));
+            section = cp932::fromFileForm(trimmed(name));
             return;
         }
         const auto equals = line.find('=');
         if (section && equals != std::string_view::npos)
-            names.push_back({*section, std::string(trimmed(line.substr(0, equals)))});
+            names.push_back({*section, cp932::fromFileForm(trimmed(line.substr(0, equals)))});
     });
     return names;
 }
@@ -68,12 +70,12 @@ std::string flippedCase(std::string text) {
     return text;
 }
 
-// A value as a caller may write it: the program's text (a code of the user-defined area is
-// one the program gave out), one line, no NUL, within the value limit.
+// A value as a caller may write it: the program's UTF-8 text, one line, no NUL, within the
+// value limit.
 std::string writableValue(std::string_view bytes) {
     std::string value = textlines::oneLine(bytes.substr(0, IniFile::kMaxValueBytes / 2));
     value = value.substr(0, value.find('\0'));
-    return cp932::fromQString(cp932::toQString(value));
+    return utf8::fromQString(utf8::toQString(value));
 }
 
 IniFile load(const std::string& path, std::string_view bytes) {
@@ -99,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Name& name : names) {
         const std::optional<std::string> value = profile.value(name.section, name.key);
         if (value)
-            check(value->size() <= IniFile::kMaxValueBytes, "a value fits the value limit");
+            check(cp932::cutLength(*value, IniFile::kMaxValueBytes) == value->size(),
+                  "a value fits the value limit");
     }
     checkSameValues(profile, load(path, profile.text()), names);
 

@@ -8,6 +8,7 @@
 #include "framework/files/IniFile.h"
 #include "framework/files/InternetShortcut.h"
 #include "framework/text/Cp932.h"
+#include "framework/text/Cp932FileForm.h"
 #include "framework/text/TextLines.h"
 
 #include <algorithm>
@@ -76,14 +77,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string url = urlOfFile(bytes);
 
-    check(url.size() <= std::min(size, IniFile::kMaxValueBytes),
+    const std::string urlBytes = cp932::toFileForm(url);
+    check(urlBytes.size() <= size && cp932::cutLength(url, IniFile::kMaxValueBytes) == url.size(),
           "the address fits the file and the value limit");
     check(url.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos,
           "the address has no line break and no NUL");
     // Rewritten copies stay below the size past which a file reads as no settings file.
     if (url.empty() || size > IniFile::kMaxFileBytes / 4)
         return 0;
-    check(comesFromAUrlLine(bytes, url), "the address is the value of a URL line of its section");
+    // Bytes that decode to no character, or to one whose own bytes differ, read as that
+    // character's own form.
+    if (cp932::fromUtf8(cp932::toUtf8(bytes)) == bytes)
+        check(comesFromAUrlLine(bytes, urlBytes),
+              "the address is the value of a URL line of its section");
 
     check(urlOfFile(withCrLf(bytes)) == url, "the line ends do not change the address");
     std::string withLaterCopy(bytes);

@@ -32,7 +32,7 @@ public:
     std::uint32_t backColor() const { return back_; }
     void setBackColor(std::uint32_t colour) { back_ = colour; }
 
-    // The lines, code page 932. Editing them directly keeps showIndex and showCount.
+    // The lines. Editing them directly keeps showIndex and showCount.
     std::vector<std::string>& lines() { return lines_; }
     void setLines(const std::vector<std::string>& lines);
     int showIndex() const { return showIndex_; }

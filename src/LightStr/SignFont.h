@@ -3,8 +3,8 @@
 #include <QFont>
 #include <string>
 
-// The font a sign renders its lines in, kept the way settings store it: a Windows face name
-// in code page 932 bytes, a height and a style bit set.
+// The font a sign renders its lines in, kept the way settings store it: a Windows face name,
+// a height and a style bit set.
 //
 // Height: negative -h asks for a character height of h pixels (the em, without internal
 // leading); positive h asks for a character cell (ascent plus descent) of h pixels; 0 is 12
@@ -16,7 +16,7 @@ public:
     static constexpr int kUnderline = 4;
     static constexpr int kStrikeOut = 8;
 
-    std::string name = "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e"; // ＭＳ ゴシック
+    std::string name = "ＭＳ ゴシック";
     int height = -12;
     int style = 0;
     bool smoothing = false; // anti-aliased glyphs; off keeps the dots crisp

@@ -1,7 +1,8 @@
 #include "LightStr/SignRaster.h"
 
 #include "framework/text/Cp932.h"
-#include "framework/text/Cp932ExtraCodes.h"
+#include "framework/text/Cp932Encoder.h"
+#include "framework/text/Utf8.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -33,37 +34,34 @@ bool runsWithTheLine(const QString& character) {
     return character.size() == 1 && kMarks.contains(character.front());
 }
 
-// A letter beyond code page 932 that is narrow, as Latin, Greek and Cyrillic ones are, lies
-// along the line like half-width text, though its code takes two bytes.
-bool isNarrowExtra(unsigned char lead, const QString& character) {
-    return Cp932ExtraCodes::isAreaLead(lead) && character.size() == 1 &&
-           character.front().unicode() < 0x1100;
+// A character that takes two bytes in code page 932 is full width and stands upright; so
+// does one that code page 932 lacks, unless it is a narrow letter, as Latin, Greek and
+// Cyrillic ones are, which lies along the line like half-width text.
+bool standsUpright(char32_t code) {
+    if (cp932::width(code) == 1)
+        return false;
+    return Cp932Encoder::instance().hasForm(code) || code >= 0x1100;
 }
 
-std::vector<Segment> splitFullWidth(const std::string& cp932Text) {
+std::vector<Segment> splitFullWidth(const std::string& text) {
+    const QString line = utf8::toQString(text);
     std::vector<Segment> segments;
-    std::size_t runStart = 0;
-    const auto flushRun = [&](std::size_t end) {
+    qsizetype runStart = 0;
+    const auto flushRun = [&](qsizetype end) {
         if (end > runStart)
-            segments.push_back(
-                {cp932::toQString(cp932Text.substr(runStart, end - runStart)), false});
+            segments.push_back({line.sliced(runStart, end - runStart), false});
     };
-    for (std::size_t i = 0; i < cp932Text.size();) {
-        if (cp932::isLeadByte(static_cast<unsigned char>(cp932Text[i])) &&
-            i + 1 < cp932Text.size()) {
-            const QString character = cp932::toQString(cp932Text.substr(i, 2));
-            if (!runsWithTheLine(character) &&
-                !isNarrowExtra(static_cast<unsigned char>(cp932Text[i]), character)) {
-                flushRun(i);
-                segments.push_back({character, true});
-                runStart = i + 2;
-            }
-            i += 2;
-        } else {
-            ++i;
+    for (qsizetype i = 0; i < line.size();) {
+        const qsizetype length = line[i].isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
+        const QString character = line.sliced(i, length);
+        if (standsUpright(character.toUcs4().front()) && !runsWithTheLine(character)) {
+            flushRun(i);
+            segments.push_back({character, true});
+            runStart = i + length;
         }
+        i += length;
     }
-    flushRun(cp932Text.size());
+    flushRun(line.size());
     return segments;
 }
 
@@ -83,14 +81,14 @@ void SignRaster::reset(int columns, int rows) {
     image_.fill(kWhite);
 }
 
-void SignRaster::render(const std::string& cp932Text, const SignFont& font, int top, int rows) {
+void SignRaster::render(const std::string& utf8Text, const SignFont& font, int top, int rows) {
     const QFont qfont = font.toQFont();
     const QFontMetrics metrics(qfont);
 
     // The whole raster is cleared, not only the text's cell, so nothing of the previous line
     // can survive in the margins.
     if (!font.vertical()) {
-        const QString text = cp932::toQString(cp932Text);
+        const QString text = utf8::toQString(utf8Text);
         reset(metrics.horizontalAdvance(text), rows);
         QPainter painter(&image_);
         painter.setFont(qfont);
@@ -101,7 +99,7 @@ void SignRaster::render(const std::string& cp932Text, const SignFont& font, int 
 
     // Vertical writing: each full-width glyph is turned a quarter counter-clockwise inside
     // its own advance cell, so it stands upright once the sign turns the raster clockwise.
-    const std::vector<Segment> segments = splitFullWidth(cp932Text);
+    const std::vector<Segment> segments = splitFullWidth(utf8Text);
     std::vector<int> advances;
     int width = 0;
     for (const Segment& segment : segments) {

@@ -11,9 +11,9 @@ class SignRaster {
 public:
     SignRaster();
 
-    // Draws a code page 932 line in black on white with the text's top at row `top`. An
+    // Draws a line in black on white with the text's top at row `top`. An
     // empty line, or one that measures nothing, is one blank column wide.
-    void render(const std::string& cp932Text, const SignFont& font, int top, int rows);
+    void render(const std::string& utf8Text, const SignFont& font, int top, int rows);
 
     // The blank that runs out the show: `columns` wide, height kept, all unlit.
     void makeBlank(int columns);

@@ -32,7 +32,7 @@ public:
     std::uint32_t BackColor() const { return engine_->backColor(); }
     void setBackColor(std::uint32_t colour) { engine_->setBackColor(colour); }
 
-    // Code page 932 lines. Edited directly they keep ShowIndex and ShowCount; assigned
+    // The lines. Edited directly they keep ShowIndex and ShowCount; assigned
     // through the setter they set ShowCount and restart at line 0.
     std::vector<std::string>& ShowStrings() { return engine_->lines(); }
     void setShowStrings(const std::vector<std::string>& lines) { engine_->setLines(lines); }
@@ -76,12 +76,12 @@ public:
     void setAsleep(bool asleep);
 
     // The font lines are rendered in, applied from the next line on. FontName is the stored
-    // Windows face name in code page 932 ("ＭＳ ゴシック"; "@" first for vertical writing,
+    // Windows face name ("ＭＳ ゴシック"; "@" first for vertical writing,
     // which turns full-width glyphs upright on a vertical sign). FontHeight: negative for a
     // character height, positive for a cell height, in pixels. FontStyle bits: 1 bold,
     // 2 italic, 4 underline, 8 strike-through. FontSmoothing anti-aliases (off by default).
     const std::string& FontName() const { return engine_->font().name; }
-    void setFontName(const std::string& cp932FaceName) { engine_->font().name = cp932FaceName; }
+    void setFontName(const std::string& faceName) { engine_->font().name = faceName; }
     int FontHeight() const { return engine_->font().height; }
     void setFontHeight(int height);
     int FontStyle() const { return engine_->font().style; }

@@ -4,7 +4,7 @@
 #include "account/AccountWorker.h"
 #include "app/FeedList.h"
 #include "feed/fetch/RefreshSchedule.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QPointer>
 #include <algorithm>
@@ -17,7 +17,7 @@ std::string listTitle(const std::string& utf8) {
     for (QChar& c : title)
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
-    return cp932::fromQString(title.simplified());
+    return utf8::fromQString(title.simplified());
 }
 
 } // namespace

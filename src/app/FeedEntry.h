@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// One registered feed: title, URI and shown flag, all code page 932 text as stored.
+// One registered feed: title, URI and shown flag, all text as stored.
 struct FeedEntry {
     std::string title;
     std::string uri;
@@ -20,7 +20,7 @@ std::string csvSafeField(std::string_view field, FieldKind kind, std::string_vie
 
 namespace feedmark {
 // "○": the feed takes part in the rotation. Any other flag counts as hidden.
-inline constexpr std::string_view Shown = "\x81\x9B";
+inline constexpr std::string_view Shown = "○";
 // "×": hidden.
-inline constexpr std::string_view Hidden = "\x81\x7E";
+inline constexpr std::string_view Hidden = "×";
 } // namespace feedmark

@@ -1,6 +1,6 @@
 #include "app/FeedList.h"
 
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QFont>
 #include <algorithm>
@@ -115,11 +115,11 @@ QVariant FeedList::data(const QModelIndex& index, int role) const {
     const FeedEntry& feed = entry(index.row());
     switch (index.column()) {
     case TitleColumn:
-        return cp932::toQString(feed.title);
+        return utf8::toQString(feed.title);
     case UriColumn:
-        return cp932::toQString(feed.uri);
+        return utf8::toQString(feed.uri);
     case ShownColumn:
-        return cp932::toQString(feed.shown);
+        return utf8::toQString(feed.shown);
     default:
         return {};
     }

@@ -2,7 +2,7 @@
 
 #include "app/FeedList.h"
 #include "app/OpmlFile.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -86,8 +86,8 @@ void FeedListCommands::sortByColumn(int column) {
     collator.setCaseSensitivity(Qt::CaseSensitive);
     const bool reverse = descending;
     feeds_.sortRows([&](const FeedEntry& a, const FeedEntry& b) {
-        const int order = collator.compare(cp932::toQString(field(a, column)),
-                                           cp932::toQString(field(b, column)));
+        const int order =
+            collator.compare(utf8::toQString(field(a, column)), utf8::toQString(field(b, column)));
         return reverse ? order > 0 : order < 0;
     });
     descending = !descending;

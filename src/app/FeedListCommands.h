@@ -11,10 +11,10 @@
 class FeedList;
 
 // The feed manager's edits of the feed list: registering, hiding and showing, deleting,
-// the announcement feed and sorting by a column. Texts are code page 932.
+// the announcement feed and sorting by a column.
 class FeedListCommands {
 public:
-    static constexpr std::string_view kAnnouncementTitle = "\x98\x41\x97\x8D"; // 連絡
+    static constexpr std::string_view kAnnouncementTitle = "連絡";
     static constexpr std::string_view kAnnouncementUri = "http://glowtape.example/info/rss.xml";
 
     explicit FeedListCommands(FeedList& feeds);

@@ -8,7 +8,7 @@
 namespace {
 
 FeedEntry entryOf(std::string_view fileLine) {
-    // The cut counts the program's text and never splits a two-byte character: the title is
+    // The cut counts the text's code page 932 form and never splits a character: the title is
     // shown.
     const std::string text = cp932::fromFileForm(fileLine);
     std::string_view line =
@@ -57,6 +57,5 @@ std::string FeedListFile::format(const std::vector<FeedEntry>& entries) {
 Outcome FeedListFile::write(const std::string& path, const std::vector<FeedEntry>& entries) {
     if (FileBytes::replace(path, format(entries)))
         return Outcome::success();
-    return Outcome::failure(cp932::fromUtf8("ファイル ") + cp932::fromUtf8(path) +
-                            cp932::fromUtf8(" を作成できません"));
+    return Outcome::failure("ファイル " + path + " を作成できません");
 }

@@ -1,7 +1,7 @@
 #include "app/OpmlFile.h"
 
 #include "framework/files/FileBytes.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QByteArray>
 #include <QXmlStreamReader>
@@ -17,8 +17,7 @@ QString attribute(const QXmlStreamAttributes& attributes, QStringView name) {
 }
 
 Outcome failure(const char* before, const std::string& path, const char* after) {
-    return Outcome::failure(cp932::fromUtf8(before) + cp932::fromUtf8(path) +
-                            cp932::fromUtf8(after));
+    return Outcome::failure(before + path + after);
 }
 
 } // namespace
@@ -39,7 +38,7 @@ std::optional<std::vector<FeedEntry>> OpmlFile::parse(std::string_view bytes) {
         QString title = attribute(attributes, u"title");
         if (title.isEmpty())
             title = attribute(attributes, u"text");
-        feeds.push_back({cp932::fromQString(title), cp932::fromQString(uri), {}});
+        feeds.push_back({utf8::fromQString(title), utf8::fromQString(uri), {}});
     }
     if (xml.hasError())
         return std::nullopt;
@@ -58,12 +57,12 @@ std::string OpmlFile::format(const std::vector<FeedEntry>& entries) {
     xml.writeEndElement();
     xml.writeStartElement("body");
     for (const FeedEntry& entry : entries) {
-        const QString title = cp932::toQString(entry.title);
+        const QString title = utf8::toQString(entry.title);
         xml.writeEmptyElement("outline");
         xml.writeAttribute("text", title);
         xml.writeAttribute("title", title);
         xml.writeAttribute("type", "rss");
-        xml.writeAttribute("xmlUrl", cp932::toQString(entry.uri));
+        xml.writeAttribute("xmlUrl", utf8::toQString(entry.uri));
     }
     xml.writeEndDocument();
     return bytes.toStdString();

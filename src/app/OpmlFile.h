@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-// Feed lists exchanged with other feed readers as OPML. Titles and URIs are code page 932
-// inside the program and UTF-8 in the file.
+// Feed lists exchanged with other feed readers as OPML. Titles and URIs are UTF-8 inside
+// the program and in the file.
 class OpmlFile {
 public:
     // Larger files are not read.

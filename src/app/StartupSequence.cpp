@@ -7,12 +7,9 @@
 #include "feed/rotation/RotationState.h"
 
 namespace {
-// "glowtape 使ってくれてどうもありがとう。"
-constexpr std::string_view kThanks = "glowtape \x8E\x67\x82\xC1\x82\xC4\x82\xAD\x82\xEA\x82\xC4"
-                                     "\x82\xC7\x82\xA4\x82\xE0\x82\xA0\x82\xE8\x82\xAA\x82\xC6"
-                                     "\x82\xA4\x81\x42";
-constexpr std::string_view kOpen = "\x81\x79";  // 【
-constexpr std::string_view kClose = "\x81\x7A"; // 】
+constexpr std::string_view kThanks = "glowtape 使ってくれてどうもありがとう。";
+constexpr std::string_view kOpen = "【";
+constexpr std::string_view kClose = "】";
 } // namespace
 
 StartupSequence::StartupSequence(FeedList& feeds, LineStores& stores, RotationState& state,

@@ -8,7 +8,7 @@
 #include "app/settings/SettingsReader.h"
 #include "app/settings/WindowPlacement.h"
 #include "feed/rotation/FeedRotation.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 #include "framework/widgets/ModelChanges.h"
 #include "framework/x11/SystemColor.h"
@@ -101,7 +101,7 @@ void TForm3::fill(const std::vector<std::string>& rows, int selected) {
     List->setPalette(palette);
     List->clear();
     for (const std::string& row : rows)
-        List->addItem(cp932::toQString(row));
+        List->addItem(utf8::toQString(row));
     selectRow(selected);
 }
 
@@ -121,7 +121,7 @@ void TForm3::N16Click() {
     fill(rows, state.articleIndex);
     // With no records the caption stays, and with it the mode.
     if (!rows.empty() && state.feedIndex >= 0 && state.feedIndex < feeds.count())
-        setWindowTitle(cp932::toQString(feeds.entry(state.feedIndex).title));
+        setWindowTitle(utf8::toQString(feeds.entry(state.feedIndex).title));
     N4->setEnabled(false);
 }
 
@@ -169,8 +169,8 @@ void TForm3::ListDblClick() {
         return;
     if (!feeds.isShown(row)) {
         if (!messagebox::confirm(
-                this, cp932::fromQString(QStringLiteral("このニュースは非表示の設定になっています。"
-                                                        "\r\n\r\n表示可能にしますか？"))))
+                this, utf8::fromQString(QStringLiteral("このニュースは非表示の設定になっています。"
+                                                       "\r\n\r\n表示可能にしますか？"))))
             return;
         FeedEntry entry = feeds.entry(row);
         entry.shown = std::string(feedmark::Shown);
@@ -205,7 +205,7 @@ void TForm3::N4Click() {
     const int row = List->currentRow();
     if (row < 0) {
         messagebox::warning(this,
-                            cp932::fromQString(QStringLiteral("削除するものを選択してください。")));
+                            utf8::fromQString(QStringLiteral("削除するものを選択してください。")));
         return;
     }
     ticker_.feeds().remove(row);

@@ -5,7 +5,7 @@
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsReader.h"
 #include "framework/dbus/SecretKeyring.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -98,8 +98,8 @@ void AccountPage::load(const SettingsReader& reader) {
     const AccountSettings settings{
         reader.integer(account::service) == 1 ? AccountKind::GoogleReader
                                               : AccountKind::TinyTinyRss,
-        cp932::toQString(reader.text(account::server)).trimmed().toStdString(),
-        cp932::toQString(reader.text(account::user)).trimmed().toStdString()};
+        utf8::toQString(reader.text(account::server)).trimmed().toStdString(),
+        utf8::toQString(reader.text(account::user)).trimmed().toStdString()};
     Service->setCurrentIndex(settings.kind == AccountKind::GoogleReader ? 1 : 0);
     Server->setText(QString::fromStdString(settings.server));
     User->setText(QString::fromStdString(settings.user));
@@ -116,8 +116,8 @@ void AccountPage::load(const SettingsReader& reader) {
 void AccountPage::collectSettings(GlowtapeSettings& settings) const {
     const AccountSettings& account = account_.settings();
     settings.accountService = account.kind == AccountKind::GoogleReader ? 1 : 0;
-    settings.accountServer = cp932::fromQString(QString::fromStdString(account.server));
-    settings.accountUser = cp932::fromQString(QString::fromStdString(account.user));
+    settings.accountServer = utf8::fromQString(QString::fromStdString(account.server));
+    settings.accountUser = utf8::fromQString(QString::fromStdString(account.user));
 }
 
 void AccountPage::ConnectClick() {

@@ -5,8 +5,8 @@
 #include "app/settings/GlowtapeSettings.h"
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsReader.h"
-#include "framework/text/Cp932.h"
 #include "framework/text/FontFaceMap.h"
+#include "framework/text/Utf8.h"
 #include "options/ColourSwatch.h"
 #include "options/FontColourDialog.h"
 #include "ticker/TForm1.h"
@@ -40,7 +40,7 @@ int sizeOf(const QFont& font) {
 std::string faceNameFor(const std::string& stored, const QFont& chosen, bool vertical) {
     if (FontFaceMap::family(stored) == chosen.family())
         return stored;
-    const std::string name = cp932::fromQString(chosen.family());
+    const std::string name = utf8::fromQString(chosen.family());
     return vertical ? "@" + name : name;
 }
 

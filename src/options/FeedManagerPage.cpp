@@ -4,7 +4,7 @@
 #include "app/settings/GlowtapeSettings.h"
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsReader.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 #include "framework/widgets/RowStyleDelegate.h"
 #include "framework/x11/SystemColor.h"
@@ -166,8 +166,7 @@ int FeedManagerPage::selectedRow() const {
 }
 
 void FeedManagerPage::NewOKClick() {
-    commands_.registerFeed(cp932::fromQString(NewTitle->text()),
-                           cp932::fromQString(NewURI->text()));
+    commands_.registerFeed(utf8::fromQString(NewTitle->text()), utf8::fromQString(NewURI->text()));
     NewNoClick();
 }
 
@@ -192,18 +191,18 @@ void FeedManagerPage::N5Click() {
     if (row < 0 || feeds_.isAccountRow(row))
         return;
     hooks_.showThisPage();
-    NewTitle->setText(cp932::toQString(feeds_.entry(row).title));
-    NewURI->setText(cp932::toQString(feeds_.entry(row).uri));
+    NewTitle->setText(utf8::toQString(feeds_.entry(row).title));
+    NewURI->setText(utf8::toQString(feeds_.entry(row).uri));
 }
 
 void FeedManagerPage::N2Click() {
     const int row = selectedRow();
     if (row < 0)
         messagebox::warning(this,
-                            cp932::fromQString(QStringLiteral("削除するものを選択してください。")));
+                            utf8::fromQString(QStringLiteral("削除するものを選択してください。")));
     else if (feeds_.isAccountRow(row))
-        messagebox::warning(this, cp932::fromQString(tr("アカウントのフィードは削除できません。"
-                                                        "購読の解除はサーバーでしてください。")));
+        messagebox::warning(this, utf8::fromQString(tr("アカウントのフィードは削除できません。"
+                                                       "購読の解除はサーバーでしてください。")));
     else
         commands_.remove(row);
 }
@@ -256,7 +255,7 @@ void FeedManagerPage::importOpml(const QString& path) {
     }
     messagebox::information(
         this,
-        cp932::fromQString(QStringLiteral("%1 件のニュースを追加しました。").arg(imported.added)));
+        utf8::fromQString(QStringLiteral("%1 件のニュースを追加しました。").arg(imported.added)));
 }
 
 void FeedManagerPage::exportOpml(const QString& path) {

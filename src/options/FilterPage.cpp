@@ -5,7 +5,7 @@
 #include "app/settings/SettingsReader.h"
 #include "feed/marks/HeadlineMarks.h"
 #include "feed/marks/TickerColours.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 #include "options/ColourSwatch.h"
 
 #include <QCheckBox>
@@ -114,12 +114,12 @@ std::string FilterPage::joinedWords(const QString& lines) {
         if (!word.isEmpty())
             words.push_back(word);
     }
-    return cp932::fromQString(words.join(QLatin1Char(',')));
+    return utf8::fromQString(words.join(QLatin1Char(',')));
 }
 
 QString FilterPage::wordLines(const std::string& joined) {
     QStringList lines;
-    for (const QString& word : cp932::toQString(joined).split(QLatin1Char(',')))
+    for (const QString& word : utf8::toQString(joined).split(QLatin1Char(',')))
         if (!word.trimmed().isEmpty())
             lines.push_back(word.trimmed());
     return lines.join(QLatin1Char('\n'));

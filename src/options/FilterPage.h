@@ -30,7 +30,7 @@ public:
     QPlainTextEdit* muteWords() const { return Mute; }
     QPlainTextEdit* markWords() const { return Mark; }
 
-    // Words as the settings keep them: one a line here, separated by "," there (code page 932).
+    // Words as the settings keep them: one a line here, separated by "," there.
     static std::string joinedWords(const QString& lines);
     static QString wordLines(const std::string& joined);
 

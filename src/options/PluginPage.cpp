@@ -1,7 +1,7 @@
 #include "options/PluginPage.h"
 
 #include "app/settings/SettingKeys.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 #include "options/ColourSwatch.h"
 
@@ -91,14 +91,14 @@ void PluginPage::Button4Click() {
     }
     // No registrar exists on this system: the plug-in's own installer registers it.
     messagebox::information(window(),
-                            cp932::fromQString(QStringLiteral(
+                            utf8::fromQString(QStringLiteral(
                                 "ニュースバーの設定を書き込みました。ニュースバー本体の登録は、"
                                 "ニュースバーに付属のインストーラーで行ってください。")));
 }
 
 void PluginPage::Button5Click() {
     messagebox::information(
-        window(), cp932::fromQString(QStringLiteral(
+        window(), utf8::fromQString(QStringLiteral(
                       "ニュースバー本体の登録の解除は、ニュースバーに付属のアンインストーラーで"
                       "行ってください。設定ファイルはそのまま残ります。")));
 }

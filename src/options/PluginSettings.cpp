@@ -4,7 +4,6 @@
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsReader.h"
 #include "app/settings/SettingsWriter.h"
-#include "framework/text/Cp932.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -55,9 +54,8 @@ Outcome PluginSettings::install(const std::string& programPath) const {
     using namespace settings;
     createFolder();
     SettingsWriter plugin(iniPath());
-    plugin.text(pluginini::file,
-                cp932::fromUtf8(settingsDirectory_ + std::string(FeedListFile::kFileName)));
-    plugin.text(pluginini::exe, cp932::fromUtf8(programPath));
+    plugin.text(pluginini::file, settingsDirectory_ + std::string(FeedListFile::kFileName));
+    plugin.text(pluginini::exe, programPath);
     if (Outcome saved = plugin.save(); !saved.ok())
         return saved;
     SettingsWriter data(settingsDirectory_ + std::string(kDataFileName));

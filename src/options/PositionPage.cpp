@@ -2,7 +2,7 @@
 
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsReader.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -114,8 +114,8 @@ void PositionPage::chooseBrowser() {
 
 void PositionPage::load(const SettingsReader& reader) {
     using namespace settings;
-    UrlEXE->setText(cp932::toQString(reader.text(option::urlEXE)));
-    DefUri->setText(cp932::toQString(reader.text(option::DefUri)));
+    UrlEXE->setText(utf8::toQString(reader.text(option::urlEXE)));
+    DefUri->setText(utf8::toQString(reader.text(option::DefUri)));
     OP2->setChecked(reader.is(option::OP2, flag::True));
     OP7a->setChecked(reader.is(option::OP7, flag::Up));
     OP7b->setChecked(reader.is(option::OP7, flag::Down));
@@ -126,7 +126,7 @@ void PositionPage::load(const SettingsReader& reader) {
 }
 
 std::string PositionPage::browserProgram() const {
-    return cp932::fromQString(UrlEXE->text());
+    return utf8::fromQString(UrlEXE->text());
 }
 
 void PositionPage::setVerticalCaptions(bool vertical) {
@@ -142,7 +142,7 @@ void PositionPage::setVerticalCaptions(bool vertical) {
 
 void PositionPage::collectSettings(GlowtapeSettings& settings) const {
     const ReaderOptions reader = readerOptions();
-    settings.browserProgram = cp932::fromQString(UrlEXE->text());
+    settings.browserProgram = utf8::fromQString(UrlEXE->text());
     settings.homeAddress = reader.homeAddress;
     settings.readerFullWidth = reader.fullWidth;
     settings.dockAtTop = OP7a->isChecked();
@@ -156,7 +156,7 @@ ReaderOptions PositionPage::readerOptions() const {
             OP11a->isChecked()   ? ReaderPlacement::Above
             : OP11b->isChecked() ? ReaderPlacement::Below
                                  : ReaderPlacement::NotPlaced,
-            OP12->isChecked(), OP13->isChecked(), cp932::fromQString(DefUri->text())};
+            OP12->isChecked(), OP13->isChecked(), utf8::fromQString(DefUri->text())};
 }
 
 bool PositionPage::dockAtFirstEdge() const {

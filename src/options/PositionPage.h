@@ -21,7 +21,7 @@ public:
     void load(const SettingsReader& reader);
     void collectSettings(GlowtapeSettings& settings) const;
 
-    // The program that opens articles; empty for the desktop's handler (code page 932).
+    // The program that opens articles; empty for the desktop's handler.
     std::string browserProgram() const;
     ReaderOptions readerOptions() const;
     // Left/right captions for a vertical sign, top/bottom for a horizontal one.

@@ -3,7 +3,7 @@
 #include "app/settings/HotKeySettings.h"
 #include "app/settings/SettingKeys.h"
 #include "framework/files/DesktopEntry.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 
 #include <QComboBox>
@@ -100,7 +100,7 @@ void ShortcutPage::ShowtChange(hotkeys::Slot slot, int choice) {
         messagebox::error(window(), written.error);
         return;
     }
-    messagebox::notice(window(), cp932::fromQString(QStringLiteral(
+    messagebox::notice(window(), utf8::fromQString(QStringLiteral(
                                      "設定変更しました。次回起動時より有効になります")));
 }
 
@@ -113,7 +113,7 @@ void registerEntry(QWidget* parent, const std::string& folder, const QString& co
         messagebox::error(parent, written.error);
         return;
     }
-    messagebox::information(parent, cp932::fromQString(confirmation));
+    messagebox::information(parent, utf8::fromQString(confirmation));
 }
 } // namespace
 

@@ -10,7 +10,7 @@
 #include "app/settings/WindowPlacement.h"
 #include "articles/TForm3.h"
 #include "feed/rotation/FeedRotation.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 #include "options/AboutPage.h"
 #include "options/AccountPage.h"
@@ -59,8 +59,8 @@ TForm2::TForm2(TForm1& ticker, FeedList& feeds, const std::string& settingsDirec
     StartupSequence(feeds, ticker_.stores(), ticker_.rotationState(), *ticker_.sign())
         .run(settingsDirectory + std::string(FeedListFile::kFileName), [this] {
             messagebox::warning(
-                nullptr, cp932::fromQString(QStringLiteral("ニュースが一つも登録されていません。"
-                                                           "新規登録をしてください。")));
+                nullptr, utf8::fromQString(QStringLiteral("ニュースが一つも登録されていません。"
+                                                          "新規登録をしてください。")));
         });
 
     appearance_->showCurrentColours();

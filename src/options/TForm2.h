@@ -33,7 +33,7 @@ public:
 
     int MainList() const override;
     int DecList() const override;
-    // The program that opens articles; empty for the desktop's handler (code page 932).
+    // The program that opens articles; empty for the desktop's handler.
     std::string browserProgram() const;
     ReaderOptions readerOptions() const;
 

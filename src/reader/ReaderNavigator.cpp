@@ -2,7 +2,7 @@
 
 #include "SpeedButtonEX/TSpeedButtonEX.h"
 #include "framework/files/LinkOpener.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 #include "reader/BrowserModule.h"
 #include "reader/ReaderAddress.h"
@@ -39,7 +39,7 @@ void ReaderNavigator::goToTypedAddress() {
 }
 
 void ReaderNavigator::goToFeedLink(const std::string& link, const std::string& feedUri) {
-    controls_.address->setEditText(cp932::toQString(link));
+    controls_.address->setEditText(utf8::toQString(link));
     if (link.find_first_not_of(' ') == std::string::npos) {
         goToTypedAddress();
         return;
@@ -48,7 +48,7 @@ void ReaderNavigator::goToFeedLink(const std::string& link, const std::string& f
     if (url.isValid())
         go(url.toString());
     else
-        refuse(cp932::toQString(link));
+        refuse(utf8::toQString(link));
 }
 
 void ReaderNavigator::navigate(const QString& address) {
@@ -96,7 +96,7 @@ TUIWebBrowser* ReaderNavigator::ensureBrowser() {
         // After the reader has appeared, not from inside its showing.
         QWidget* window = controls_.window;
         QTimer::singleShot(
-            0, window, [window, text] { messagebox::warning(window, cp932::fromQString(text)); });
+            0, window, [window, text] { messagebox::warning(window, utf8::fromQString(text)); });
         return nullptr;
     }
     controls_.browserSlot->layout()->addWidget(browser_);

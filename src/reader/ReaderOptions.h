@@ -10,7 +10,7 @@ struct ReaderOptions {
     ReaderPlacement placement = ReaderPlacement::NotPlaced; // OP11a (Above) / OP11b (Below)
     bool showArticle = false;                               // OP12
     bool showHome = false;                                  // OP13
-    std::string homeAddress = "http://";                    // DefUri, code page 932
+    std::string homeAddress = "http://";                    // DefUri
 
     // "http://" alone is the untouched field: there is no home to go to.
     bool hasHome() const { return homeAddress != "http://"; }

@@ -10,8 +10,8 @@
 #include "feed/rotation/FeedRotation.h"
 #include "framework/files/InternetShortcut.h"
 #include "framework/files/LinkOpener.h"
-#include "framework/text/Cp932.h"
 #include "framework/text/FontFaceMap.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 #include "framework/widgets/ModelChanges.h"
 #include "framework/x11/SystemColor.h"
@@ -80,7 +80,7 @@ TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
       ticker_(ticker) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("ニュースリーダー"));
-    QFont design(FontFaceMap::family(cp932::fromUtf8("ＭＳ Ｐゴシック")));
+    QFont design(FontFaceMap::family("ＭＳ Ｐゴシック"));
     design.setPixelSize(12);
     setFont(design);
     resize(696, 547);
@@ -280,11 +280,11 @@ void TForm5::ShowReader() {
     const auto article = static_cast<std::size_t>(std::max(state.articleIndex, 0));
     if (state.articleIndex >= 0 && choices.showArticle) {
         // Until a page sends its own title, the caption is the article's.
-        setWindowTitle(cp932::toQString(stores.Memo2.line(article)));
+        setWindowTitle(utf8::toQString(stores.Memo2.line(article)));
         ReportList->clear();
         Memo2.clear();
         for (std::size_t i = 0; i < stores.Memo2.count(); ++i)
-            ReportList->addItem(cp932::toQString(stores.Memo2.lineView(i)));
+            ReportList->addItem(utf8::toQString(stores.Memo2.lineView(i)));
         for (std::size_t i = 0; i < stores.Memo3.count(); ++i)
             Memo2.push_back(stores.Memo3.line(i));
         linksFeedUri_ = stores.sourceUri;
@@ -313,7 +313,7 @@ void TForm5::ShowReader() {
             ReportListDblClick(static_cast<int>(article));
         }
     } else if (choices.showHome && choices.hasHome()) {
-        navigator_->go(cp932::toQString(choices.homeAddress));
+        navigator_->go(utf8::toQString(choices.homeAddress));
     }
     ticker_.closeButton()->show();
 }
@@ -321,7 +321,7 @@ void TForm5::ShowReader() {
 void TForm5::fillNewsList() {
     NewsList->clear();
     for (const FeedEntry& entry : ticker_.feeds().entries())
-        NewsList->addItem(cp932::toQString(entry.title));
+        NewsList->addItem(utf8::toQString(entry.title));
     NewsList->setCurrentRow(ticker_.rotationState().feedIndex);
 }
 
@@ -370,7 +370,7 @@ void TForm5::listFeed(int row) {
         return;
     const FeedEntry entry = ticker_.feeds().entry(row);
     if (rotation->LoadFeedText(entry.uri, [this, uri = entry.uri] { showListed(uri); }))
-        TitlePanel->setText(cp932::toQString(entry.title));
+        TitlePanel->setText(utf8::toQString(entry.title));
 }
 
 void TForm5::showListed(const std::string& uri) {
@@ -378,11 +378,11 @@ void TForm5::showListed(const std::string& uri) {
     const FeedArticles articles = FeedArticles::fromRawLines(stores.Memo1);
     ReportList->clear();
     for (const std::string& title : articles.titles)
-        ReportList->addItem(cp932::toQString(title));
+        ReportList->addItem(utf8::toQString(title));
     Memo2 = articles.links;
     linksFeedUri_ = uri;
     stores.Memo1.clear();
-    navigator_->go(cp932::toQString(feedlinks::withoutCredentials(uri)));
+    navigator_->go(utf8::toQString(feedlinks::withoutCredentials(uri)));
 }
 
 void TForm5::ReportListDblClick(int row) {
@@ -404,7 +404,7 @@ void TForm5::HomeClick() {
     const ReaderOptions choices = options->readerOptions();
     if (!choices.hasHome())
         return;
-    navigator_->go(cp932::toQString(choices.homeAddress));
+    navigator_->go(utf8::toQString(choices.homeAddress));
 }
 
 void TForm5::RefClick() {
@@ -419,7 +419,7 @@ void TForm5::ShellTreeView1DblClick(const QModelIndex& index) {
     const std::string path = favourites_->filePath(index).toStdString();
     if (!internetshortcut::isShortcutFile(favourites_->fileName(index).toStdString()))
         return;
-    navigator_->go(cp932::toQString(internetshortcut::urlOf(path)));
+    navigator_->go(utf8::toQString(internetshortcut::urlOf(path)));
 }
 
 void TForm5::openFavourites() {

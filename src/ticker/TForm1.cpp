@@ -13,8 +13,8 @@
 #include "feed/parse/ArticleHint.h"
 #include "feed/rotation/FeedRotation.h"
 #include "framework/files/LinkOpener.h"
-#include "framework/text/Cp932.h"
 #include "framework/text/FontFaceMap.h"
+#include "framework/text/Utf8.h"
 #include "framework/widgets/MessageBox.h"
 #include "framework/x11/SystemColor.h"
 #include "framework/x11/X11Window.h"
@@ -76,7 +76,7 @@ TForm1::TForm1(FeedList& feeds, std::string settingsDirectory)
     // A click on the notice opens the article as a double-click on the sign would have.
     marks_.setAnnounce([this](const std::string& feed, const std::string& headline,
                               const std::string& link, const std::string& feedUri) {
-        notifier_.notify(cp932::toQString(feed), cp932::toQString(headline),
+        notifier_.notify(utf8::toQString(feed), utf8::toQString(headline),
                          [this, link, feedUri] { OpenLink(link, this, feedUri); });
     });
     modes_->applyWindowFlags();
@@ -215,7 +215,7 @@ void TForm1::buildWindowModes() {
         std::array<HotKeys::Action, hotkeys::kSlotCount>{
             [this] { showReaderFromKey(); }, [this] { closeReaderFromKey(); },
             [this] { nextFeed(); }, [this] { previousFeed(); }},
-        [] { messagebox::notice(nullptr, cp932::fromQString(kKeyTaken)); });
+        [] { messagebox::notice(nullptr, utf8::fromQString(kKeyTaken)); });
 }
 
 void TForm1::attachToDesktop() {
@@ -472,7 +472,7 @@ void TForm1::articleOpened(int record) {
 void TForm1::OpenLink(const std::string& link, QWidget* owner, const std::string& feedUri) {
     const std::string program = options_ ? options_->browserProgram() : std::string();
     if (LinkOpener().open(link, program, feedUri) == LinkOpener::Result::ProgramFailed)
-        messagebox::warning(owner, cp932::fromQString(kProgramFailed));
+        messagebox::warning(owner, utf8::fromQString(kProgramFailed));
 }
 
 void TForm1::N3Click() {
@@ -571,11 +571,11 @@ void TForm1::startShow() {
 }
 
 void TForm1::setCaption(const std::string& caption) {
-    setWindowTitle(cp932::toQString(caption));
+    setWindowTitle(utf8::toQString(caption));
 }
 
 void TForm1::setDec(const std::string& text) {
-    Dec->setText(cp932::toQString(text));
+    Dec->setText(utf8::toQString(text));
 }
 
 void TForm1::setTrayTip(const std::string& tip) {

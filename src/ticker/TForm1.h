@@ -95,7 +95,7 @@ public:
     // The description bar at the top (the sign below it) or at the bottom.
     void setDescriptionBarAtTop(bool top);
 
-    // What the options dialog's colour and font choices change. Face names are code page 932.
+    // What the options dialog's colour and font choices change.
     // The window, its bar, its panel and the description label take the sign's BackColor.
     void applyBackColour();
     void setDescriptionColour(std::uint32_t colour);

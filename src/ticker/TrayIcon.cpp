@@ -1,7 +1,7 @@
 #include "ticker/TrayIcon.h"
 
 #include "framework/dbus/StatusNotifier.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -48,5 +48,5 @@ void TrayIcon::remove() {
 
 void TrayIcon::setTip(const std::string& tip) {
     if (icon_)
-        icon_->setToolTip(cp932::toQString(tip));
+        icon_->setToolTip(utf8::toQString(tip));
 }

@@ -21,7 +21,7 @@ public:
     // Shows the icon with the tip "Glowtape".
     void add();
     void remove();
-    // The tip, code page 932.
+    // The tip.
     void setTip(const std::string& tip);
     QSystemTrayIcon* icon() const { return icon_.get(); }
 

@@ -1,5 +1,4 @@
 #include "LightStr/SignFont.h"
-#include "framework/text/Cp932.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -7,7 +6,7 @@
 
 TEST(SignFont, PositiveHeightIsTheCellAndNegativeTheCharacter) {
     SignFont font;
-    EXPECT_EQ(cp932::toUtf8(font.name), "ＭＳ ゴシック");
+    EXPECT_EQ(std::string(font.name), "ＭＳ ゴシック");
     for (int cell : {8, 11, 14, 20, 33}) {
         SCOPED_TRACE(cell);
         font.height = cell;
@@ -31,7 +30,7 @@ TEST(SignFont, StyleBitsFaceAndVerticalMark) {
     EXPECT_EQ(qfont.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
     EXPECT_FALSE(font.vertical());
 
-    font.name = cp932::fromUtf8("@ＭＳ Ｐゴシック");
+    font.name = "@ＭＳ Ｐゴシック";
     font.style = SignFont::kItalic | SignFont::kStrikeOut;
     qfont = font.toQFont();
     EXPECT_TRUE(font.vertical());

@@ -1,5 +1,4 @@
 #include "LightStr/SignRaster.h"
-#include "framework/text/Cp932.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -20,7 +19,7 @@ QRect litBounds(const SignRaster& raster) {
 
 SignFont fontNamed(const char* utf8Name, int height) {
     SignFont font;
-    font.name = cp932::fromUtf8(utf8Name);
+    font.name = std::string(utf8Name);
     font.height = height;
     return font;
 }
@@ -69,7 +68,7 @@ TEST(SignRaster, RunOutBlankKeepsTheLastLinesHeight) {
 TEST(SignRaster, NothingOfThePreviousLineSurvivesInTheMargins) {
     const SignFont font = fontNamed("ＭＳ ゴシック", 16);
     SignRaster raster;
-    raster.render(cp932::fromUtf8("■■■■"), font, 0, 20);
+    raster.render("■■■■", font, 0, 20);
     ASSERT_LE(litBounds(raster).top(), 3);
     raster.render(".", font, 4, 20);
     EXPECT_GE(litBounds(raster).top(), 4);
@@ -77,7 +76,7 @@ TEST(SignRaster, NothingOfThePreviousLineSurvivesInTheMargins) {
 
 TEST(SignRaster, VerticalFaceTurnsFullWidthGlyphsUpright) {
     // "一" is a flat bar; on a vertical face it is turned to stand across the line.
-    const std::string bar = cp932::fromUtf8("一");
+    const std::string bar = "一";
     SignRaster plain;
     plain.render(bar, fontNamed("ＭＳ ゴシック", 16), 0, 16);
     SignRaster turned;
@@ -93,9 +92,9 @@ TEST(SignRaster, VerticalFaceTurnsFullWidthGlyphsUpright) {
     for (const char* text : {"ー", "abc", "Café"}) {
         SCOPED_TRACE(text);
         SignRaster a;
-        a.render(cp932::fromUtf8(text), fontNamed("ＭＳ ゴシック", 16), 0, 16);
+        a.render(std::string(text), fontNamed("ＭＳ ゴシック", 16), 0, 16);
         SignRaster b;
-        b.render(cp932::fromUtf8(text), fontNamed("@ＭＳ ゴシック", 16), 0, 16);
+        b.render(std::string(text), fontNamed("@ＭＳ ゴシック", 16), 0, 16);
         EXPECT_EQ(a.image(), b.image());
     }
 }
@@ -113,11 +112,11 @@ TEST(SignRaster, DotsAreCrispUnlessSmoothingIsAsked) {
         return count;
     };
     SignRaster crisp;
-    crisp.render(cp932::fromUtf8("電光掲示板"), font, 0, 16);
+    crisp.render("電光掲示板", font, 0, 16);
     EXPECT_EQ(greys(crisp), 0);
     font.smoothing = true;
     SignRaster smooth;
-    smooth.render(cp932::fromUtf8("電光掲示板"), font, 0, 16);
+    smooth.render("電光掲示板", font, 0, 16);
     EXPECT_GT(greys(smooth), 0);
 }
 
@@ -125,7 +124,7 @@ TEST(SignRaster, CharactersBeyondCodePage932DrawFromTheInstalledFonts) {
     const SignFont font = fontNamed("ＭＳ Ｐゴシック", 16);
     const auto rendered = [&font](const char* utf8) {
         SignRaster raster;
-        raster.render(cp932::fromUtf8(utf8), font, 0, 16);
+        raster.render(std::string(utf8), font, 0, 16);
         return raster.image();
     };
     const QImage accented = rendered("é");
@@ -136,7 +135,7 @@ TEST(SignRaster, CharactersBeyondCodePage932DrawFromTheInstalledFonts) {
     for (const char* text : {"🎉", "😀", "한", "简"}) {
         SCOPED_TRACE(text);
         SignRaster raster;
-        raster.render(cp932::fromUtf8(text), font, 0, 16);
+        raster.render(std::string(text), font, 0, 16);
         const QRect lit = litBounds(raster);
         EXPECT_GE(lit.width(), 6);
         EXPECT_GE(lit.height(), 6);

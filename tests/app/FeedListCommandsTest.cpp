@@ -1,6 +1,5 @@
 #include "app/FeedListCommands.h"
 #include "app/FeedList.h"
-#include "framework/text/Cp932.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,7 @@ std::vector<std::string> column(const FeedList& feeds, int which) {
 class FeedListCommandsTest : public ::testing::Test {
 protected:
     void add(const char* title, const char* uri, const char* shown = "○") {
-        feeds.append({cp932::fromUtf8(title), uri, cp932::fromUtf8(shown)});
+        feeds.append({std::string(title), uri, std::string(shown)});
     }
     FeedList feeds;
     FeedListCommands commands{feeds};
@@ -26,11 +25,11 @@ protected:
 
 TEST_F(FeedListCommandsTest, RegisterKeepsWhatIsTypedButWhatNewsCsvCannotHold) {
     commands.registerFeed("", "http://");
-    commands.registerFeed(cp932::fromUtf8("A,B\r\n日本"), "http://x/?a=1,2\n");
+    commands.registerFeed("A,B\r\n日本", "http://x/?a=1,2\n");
     commands.registerFeed("dup", "http://");
     ASSERT_EQ(feeds.count(), 3);
-    EXPECT_EQ(feeds.entry(0), (FeedEntry{"", "http://", cp932::fromUtf8("○")}));
-    EXPECT_EQ(cp932::toUtf8(feeds.entry(1).title), "A，B日本");
+    EXPECT_EQ(feeds.entry(0), (FeedEntry{"", "http://", "○"}));
+    EXPECT_EQ(std::string(feeds.entry(1).title), "A，B日本");
     EXPECT_EQ(feeds.entry(1).uri, "http://x/?a=1%2C2");
     EXPECT_EQ(feeds.entry(2).uri, "http://");
 }
@@ -47,7 +46,7 @@ TEST_F(FeedListCommandsTest, ToggleCopyAndDeleteAndTheAnnouncementFeed) {
     commands.toggleShown(0);
     const FeedEntry copied = feeds.entry(0);
     commands.registerFeed(copied.title, copied.uri);
-    EXPECT_EQ(feeds.entry(1), (FeedEntry{"a", "http://a/", cp932::fromUtf8("○")}));
+    EXPECT_EQ(feeds.entry(1), (FeedEntry{"a", "http://a/", "○"}));
 
     commands.addAnnouncement();
     commands.addAnnouncement();
@@ -105,10 +104,9 @@ TEST_F(FeedListCommandsTest, OpmlImportAddsNewFeedsAsRegisteredAndExportGivesThe
     const FeedListCommands::Imported imported = commands.importOpml(dir.file("in.opml"));
     ASSERT_TRUE(imported.outcome.ok());
     EXPECT_EQ(imported.added, 2);
-    const std::vector<FeedEntry> expected{
-        {"held", "http://held.example/rss", cp932::fromUtf8("×")},
-        {cp932::fromUtf8("速報，号外夕刊"), "http://a.example/rss?x=1%2C2", cp932::fromUtf8("○")},
-        {"b", "http://b.example/atom", cp932::fromUtf8("○")}};
+    const std::vector<FeedEntry> expected{{"held", "http://held.example/rss", "×"},
+                                          {"速報，号外夕刊", "http://a.example/rss?x=1%2C2", "○"},
+                                          {"b", "http://b.example/atom", "○"}};
     EXPECT_EQ(feeds.entries(), expected);
 
     // The same file again adds nothing; a broken one changes nothing and says why.

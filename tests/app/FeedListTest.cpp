@@ -83,7 +83,7 @@ TEST(FeedList, ShownMeansExactlyTheCircleMark) {
 
 TEST(FeedList, ViewsSeeThreeColumnsOfUnicodeText) {
     FeedList list;
-    list.append({"\x93\xFA\x96\x7B", "http://x/", std::string(feedmark::Shown)}); // 日本
+    list.append({"日本", "http://x/", std::string(feedmark::Shown)});
     EXPECT_EQ(list.columnCount(), 3);
     EXPECT_EQ(list.headerData(0, Qt::Horizontal).toString(), QStringLiteral("タイトル"));
     EXPECT_EQ(list.headerData(1, Qt::Horizontal).toString(), QStringLiteral("URI"));

@@ -1,6 +1,5 @@
 #include "app/OpmlFile.h"
 
-#include "framework/text/Cp932.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +8,7 @@ namespace {
 
 FeedEntry feed(const std::string& utf8Title, const std::string& uri,
                const std::string& shown = "") {
-    return {cp932::fromUtf8(utf8Title), uri, shown};
+    return {std::string(utf8Title), uri, shown};
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "LightStr/TLightStr.h"
 #include "feed/marks/HeadlineMarks.h"
 #include "feed/rotation/FeedRotation.h"
-#include "framework/text/Cp932.h"
 #include "framework/x11/SystemColor.h"
 #include "support/ProgramWindows.h"
 
@@ -28,7 +27,7 @@ protected:
         const char* titles[] = {firstTitle, "B", "C", "D"};
         for (const char* title : titles) {
             const std::string file = std::string(title == firstTitle ? "A" : title) + ".xml";
-            dir.write(file, rss(cp932::toUtf8(title), 5));
+            dir.write(file, rss(std::string(title), 5));
             list += std::string(title) + ",file://" + dir.file(file) + "," +
                     (std::string(title) == "B" ? "\x81\x7E" : "\x81\x9B") + "\r\n";
         }
@@ -68,7 +67,7 @@ TEST_F(ArticleList, DoubleClickingAnArticleMakesItCurrentAtOnce) {
     articles().ListDblClick();
     EXPECT_EQ(state().articleIndex, 3);
     EXPECT_EQ(ticker().findChild<QLabel*>(QStringLiteral("Dec"))->text().toStdString(), "about 3");
-    EXPECT_EQ(cp932::toUtf8(sign().ShowStrings().at(0)), "●item 3");
+    EXPECT_EQ(std::string(sign().ShowStrings().at(0)), "●item 3");
     EXPECT_EQ(list().currentRow(), 3);
 
     // A muted article, greyed in the list, is shown all the same when asked for; the
@@ -77,7 +76,7 @@ TEST_F(ArticleList, DoubleClickingAnArticleMakesItCurrentAtOnce) {
     list().setCurrentRow(2);
     articles().ListDblClick();
     EXPECT_EQ(state().articleIndex, 2);
-    EXPECT_EQ(cp932::toUtf8(sign().ShowStrings().at(0)), "●item 2");
+    EXPECT_EQ(sign().ShowStrings().at(0), "●item 2");
     list().setCurrentRow(1);
     articles().ListDblClick();
     sign().StopShow();

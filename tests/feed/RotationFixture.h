@@ -7,7 +7,6 @@
 #include "feed/fetch/FeedDownloader.h"
 #include "feed/rotation/FeedRotation.h"
 #include "feed/rotation/LineChoices.h"
-#include "framework/text/Cp932.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -28,9 +27,9 @@ struct SignView : FeedView {
         sign.ShowStrings() = lines;
     }
     void startShow() override { sign.StartShow(); }
-    void setCaption(const std::string& text) override { caption = cp932::toUtf8(text); }
-    void setDec(const std::string& text) override { dec = cp932::toUtf8(text); }
-    void setTrayTip(const std::string& tip) override { trayTip = cp932::toUtf8(tip); }
+    void setCaption(const std::string& text) override { caption = std::string(text); }
+    void setDec(const std::string& text) override { dec = std::string(text); }
+    void setTrayTip(const std::string& tip) override { trayTip = std::string(tip); }
     void setMenuReady() override { menuReady = true; }
 
     TLightStr& sign;
@@ -85,7 +84,7 @@ protected:
             own_.reset();
         sign.OnLineNext = [this, &driver](TLightStr*, int index) {
             driver.LightStr1LineNext();
-            pending = cp932::toUtf8(sign.ShowStrings().at(static_cast<std::size_t>(index)));
+            pending = std::string(sign.ShowStrings().at(static_cast<std::size_t>(index)));
             hasPending = true;
         };
         sign.OnShowActive = [&driver](TLightStr*, bool active) {
@@ -102,11 +101,11 @@ protected:
                                  ? ""
                                  : "<description>" + channelDescription + "</description>") +
                             items + "</channel></rss>");
-        feeds.append({name, "file://" + dir.file(file), cp932::fromUtf8(flag)});
+        feeds.append({name, "file://" + dir.file(file), std::string(flag)});
     }
 
     void addMissingFeed(const std::string& name) {
-        feeds.append({name, "file://" + dir.file("missing-" + name), cp932::fromUtf8("○")});
+        feeds.append({name, "file://" + dir.file("missing-" + name), "○"});
     }
 
     // Starts the way the program does: a welcome line, then the rotation takes over.

@@ -5,7 +5,6 @@
 #include "feed/compose/LineStores.h"
 #include "feed/compose/NullFeedView.h"
 #include "feed/parse/FeedText.h"
-#include "framework/text/Cp932.h"
 
 #include <string>
 #include <vector>
@@ -37,8 +36,8 @@ inline Lines composedRecords(std::string_view body, std::string_view contentType
     Lines records;
     for (std::size_t i = 0; i < stores.recordCount(); ++i) {
         const ArticleRecord record = stores.record(i);
-        records.push_back(cp932::toUtf8(record.title) + "|" + cp932::toUtf8(record.link) + "|" +
-                          cp932::toUtf8(record.description));
+        records.push_back(std::string(record.title) + "|" + std::string(record.link) + "|" +
+                          std::string(record.description));
     }
     return records;
 }

@@ -1,7 +1,6 @@
 #include "options/FeedManagerPage.h"
 #include "app/FeedList.h"
 #include "feed/rotation/FeedRotation.h"
-#include "framework/text/Cp932.h"
 #include "framework/x11/SystemColor.h"
 #include "support/ProgramWindows.h"
 #include "support/TempDir.h"

@@ -347,7 +347,7 @@ TEST_F(OptionsPages, FilterWordsApplyAtOnceAndComeBackAfterARestart) {
     named<TSpeedButtonEX>("目立たせる色").click();
     ASSERT_TRUE(chooser.answered());
     EXPECT_EQ(ticker().colours().mark, 0x00123456u);
-    EXPECT_EQ(saved("filter", "Mute"), cp932::fromUtf8("広告,ＰＲ,d e"));
+    EXPECT_EQ(saved("filter", "Mute"), "広告,ＰＲ,d e");
     EXPECT_EQ(saved("filter", "Mark"), "linux");
     EXPECT_EQ(saved("color", "mark"), "$00123456");
 

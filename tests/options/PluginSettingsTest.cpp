@@ -1,7 +1,6 @@
 #include "options/PluginSettings.h"
 #include "app/settings/SettingKeys.h"
 #include "framework/files/IniFile.h"
-#include "framework/text/Cp932.h"
 #include "support/Crlf.h"
 #include "support/TempDir.h"
 
@@ -40,7 +39,7 @@ TEST_F(PluginSettingsTest, InstallRecordsThePathsAndTheFlagThatMakesTheStoredCho
 
 TEST_F(PluginSettingsTest, TheSpeedCreatesTheFolderButAColourNeedsAnInstallation) {
     const Outcome colour = plugin().writeColour(settings::pluginini::OP2, 0);
-    EXPECT_EQ(colour.error, cp932::fromUtf8(folder() + "/PlugIn.ini に書き込めません"));
+    EXPECT_EQ(colour.error, std::string(folder() + "/PlugIn.ini に書き込めません"));
     EXPECT_FALSE(std::filesystem::exists(folder()));
 
     ASSERT_TRUE(plugin().writeSpeed(33).ok());

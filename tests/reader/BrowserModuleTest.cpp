@@ -63,7 +63,7 @@ TEST_F(ReaderWithoutModule, TheReaderSaysSoOnceAndKeepsWorking) {
     writeFeedList(cp932::fromUtf8("一,http://127.0.0.1:1/a,○\r\n"));
     start();
     reader().setBrowserModule(module);
-    ticker().stores().Memo2.setLines({"channel", cp932::fromUtf8("記事")});
+    ticker().stores().Memo2.setLines({"channel", "記事"});
     ticker().stores().Memo3.setLines({"http://127.0.0.1:1/", "http://127.0.0.1:1/article"});
     ticker().rotationState().articleIndex = 1;
 

@@ -50,7 +50,7 @@ TEST_F(ReaderForm, ShowingFillsTheListsFromTheTickerAndAScriptLinkIsRefused) {
     writeSettings({"[option]", "OP12=true", "OP11=up"});
     writeFeedList(cp932::fromUtf8("一,http://127.0.0.1:1/a,○\r\n二,http://127.0.0.1:1/b,×\r\n"));
     start();
-    ticker().stores().Memo2.setLines({"channel", cp932::fromUtf8("記事")});
+    ticker().stores().Memo2.setLines({"channel", "記事"});
     ticker().stores().Memo3.setLines({"http://127.0.0.1:1/", "javascript:alert(1)"});
     ticker().rotationState().feedIndex = 1;
     ticker().rotationState().articleIndex = 1;

@@ -1,5 +1,4 @@
 #include "feed/compose/LineStore.h"
-#include "framework/text/Cp932.h"
 #include "reader/AddressHistory.h"
 #include "reader/FeedArticles.h"
 #include "reader/ReaderAddress.h"
@@ -93,12 +92,12 @@ TEST(ReaderModes, TheToggleCyclesAndTheStoredModeIsReachedByIt) {
 TEST(ReaderFeedList, TitlesAndLinksComeFromTheRawLinesRowByRow) {
     LineStore raw;
     raw.setLines({"<?xml version=\"1.0\"?>", "<LINK>http://early/", "<rss>", "<channel>",
-                  "<TITLE>" + cp932::fromUtf8("ニュース &amp; 天気"), "</title>",
-                  "<link>http://feed/", "</link>", "<item>", "<title>A", "</title>", "<item>",
-                  "<Title>B", "<link>http://b/", "<titles>not a title"});
+                  "<TITLE>ニュース &amp; 天気", "</title>", "<link>http://feed/", "</link>",
+                  "<item>", "<title>A", "</title>", "<item>", "<Title>B", "<link>http://b/",
+                  "<titles>not a title"});
     const FeedArticles articles = FeedArticles::fromRawLines(raw);
     ASSERT_EQ(articles.titles.size(), 3u);
-    EXPECT_EQ(articles.titles[0], cp932::fromUtf8("ニュース & 天気"));
+    EXPECT_EQ(articles.titles[0], "ニュース & 天気");
     EXPECT_EQ(articles.titles[2], "B");
     // A link before any title belongs to no row; an item without a link keeps " ".
     EXPECT_EQ(articles.links, (std::vector<std::string>{"http://feed/", " ", "http://b/"}));

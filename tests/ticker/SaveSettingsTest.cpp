@@ -92,8 +92,8 @@ TEST_F(SaveSettings, ANewFileHasItsSectionsAndKeysInOrderWithTheDefaults) {
         {"Rever", "true"}, {"Direct", "false"}, {"DefUri", "http://"}};
     for (const auto& [key, value] : option)
         EXPECT_EQ(saved.value("option", key), value) << key;
-    EXPECT_EQ(saved.value("font", "name1"), cp932::fromUtf8("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(saved.value("font", "name2"), cp932::fromUtf8("@ＭＳ ゴシック"));
+    EXPECT_EQ(saved.value("font", "name1"), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(saved.value("font", "name2"), "@ＭＳ ゴシック");
     EXPECT_EQ(saved.value("font", "size1"), "14");
     EXPECT_EQ(saved.value("font", "size2"), "8");
 
@@ -173,7 +173,7 @@ TEST_F(SaveSettings, EveryStoredValueIsWrittenBackFromTheWindowThatHoldsIt) {
     const IniFile saved(dir.file("glowtape3.ini"));
     for (const auto& [section, keys] : stored)
         for (const auto& [key, value] : keys)
-            EXPECT_EQ(saved.value(section, key), cp932::fromUtf8(value)) << section << "/" << key;
+            EXPECT_EQ(saved.value(section, key), std::string(value)) << section << "/" << key;
 }
 
 TEST_F(SaveSettings, TheFeedListIsWrittenBackByteForByte) {
@@ -222,7 +222,7 @@ TEST_P(ClosingAWindow, RewritesTheSettingsAndTheFeedList) {
     start();
     std::filesystem::remove(dir.file("glowtape3.ini"));
     std::filesystem::remove(dir.file("news.csv"));
-    program->feeds.append({"added", "http://127.0.0.1:1/", cp932::fromUtf8("×")});
+    program->feeds.append({"added", "http://127.0.0.1:1/", "×"});
 
     window().show();
     window().close();
@@ -280,9 +280,9 @@ TEST_F(StoppedLoad, LeavesAReachableWindowAndFontNamesThatSaveBack) {
     EXPECT_EQ(ticker().height(), 4 * 11 + 15);
     ticker().SaveSettings();
     IniFile saved(dir.file("glowtape3.ini"));
-    EXPECT_EQ(saved.value("font", "name1"), cp932::fromUtf8("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(saved.value("font", "name2"), cp932::fromUtf8("@ＭＳ ゴシック"));
-    EXPECT_EQ(saved.value("font", "name3"), cp932::fromUtf8("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(saved.value("font", "name1"), "ＭＳ Ｐゴシック");
+    EXPECT_EQ(saved.value("font", "name2"), "@ＭＳ ゴシック");
+    EXPECT_EQ(saved.value("font", "name3"), "ＭＳ Ｐゴシック");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "LightStr/TLightStr.h"
 #include "feed/compose/LineStores.h"
 #include "framework/files/IniFile.h"
-#include "framework/text/Cp932.h"
 #include "support/ProgramWindows.h"
 
 #include <QCursor>

@@ -1,5 +1,4 @@
 #include "LightStr/TLightStr.h"
-#include "framework/text/Cp932.h"
 #include "support/ProgramWindows.h"
 
 #include <QLabel>
@@ -44,12 +43,12 @@ TEST_F(TickerCreation, WithoutSettingsEveryDefaultIsAppliedAndTheMissingFeedList
     EXPECT_EQ(sign().Bit(), 3);
     EXPECT_EQ(sign().Sending(), 0);
     EXPECT_EQ(sign().ShowFontH(), 14);
-    EXPECT_EQ(sign().FontName(), cp932::fromUtf8("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(sign().FontName(), "ＭＳ Ｐゴシック");
     EXPECT_FALSE(control<QLabel>("Dec").isHidden());
 
     // The welcome line is the first line, and the sign runs it.
     ASSERT_FALSE(sign().ShowStrings().empty());
-    EXPECT_EQ(sign().ShowStrings()[0], cp932::fromUtf8("glowtape【http://glowtape.example/】"));
+    EXPECT_EQ(sign().ShowStrings()[0], "glowtape【http://glowtape.example/】");
     EXPECT_TRUE(sign().ShowActive());
     EXPECT_EQ(ticker().rotationState().feedIndex, -1);
     EXPECT_EQ(program->feeds.count(), 0);
@@ -88,7 +87,7 @@ TEST_F(TickerCreation, StoredValuesReachTheWindowAndTheSign) {
                             &control("LeftPanel"), static_cast<QWidget*>(&control<QLabel>("Dec"))})
         EXPECT_EQ(backgroundOf(*widget), qRgb(0x80, 0, 0)) << widget->objectName().toStdString();
 
-    EXPECT_EQ(sign().FontName(), cp932::fromUtf8("ＭＳ 明朝"));
+    EXPECT_EQ(sign().FontName(), "ＭＳ 明朝");
     EXPECT_EQ(sign().FontStyle(), 3);
     EXPECT_EQ(sign().ShowFontH(), 16);
     EXPECT_EQ(sign().ShowInterval(), 25u);
@@ -140,13 +139,13 @@ TEST_F(TickerCreation, AVerticalSignHidesTheDescriptionAndUsesTheVerticalFont) {
     start();
     EXPECT_TRUE(sign().Direction());
     EXPECT_TRUE(control<QLabel>("Dec").isHidden());
-    EXPECT_EQ(sign().FontName(), cp932::fromUtf8("@ＭＳ 明朝"));
+    EXPECT_EQ(sign().FontName(), "@ＭＳ 明朝");
 
     writeSettings({"[option]", "Direct=True"});
     start();
     EXPECT_FALSE(sign().Direction());
     EXPECT_FALSE(control<QLabel>("Dec").isHidden());
-    EXPECT_EQ(sign().FontName(), cp932::fromUtf8("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(sign().FontName(), "ＭＳ Ｐゴシック");
 }
 
 TEST_F(TickerCreation, AStoredHeightOfZeroFollowsTheTextHeight) {
@@ -206,7 +205,7 @@ TEST_F(TickerCreation, AnUnreadableColourStopsTheLoadingAtThatKey) {
     EXPECT_EQ(sign().ShowInterval(), 10u);
     EXPECT_EQ(sign().Space(), 0);
     EXPECT_EQ(sign().ShowFontH(), 11);
-    EXPECT_EQ(sign().FontName(), cp932::fromUtf8("@ＭＳ ゴシック"));
+    EXPECT_EQ(sign().FontName(), "@ＭＳ ゴシック");
     EXPECT_FALSE(sign().Direction());
     EXPECT_TRUE(sign().Reverse());
     EXPECT_FALSE(menuItem("最前面に表示").isChecked());

@@ -49,7 +49,7 @@ struct GlowtapeSettings {
     Colour markColour = 0; // mark
     Colour newColour = 0;  // new
     // font
-    std::string articleFontName;     // name1, code page 932
+    std::string articleFontName;     // name1
     std::string verticalFontName;    // name2
     int articleFontStyle = 0;        // OP1
     int textHeight = 0;              // size1, the sign's ShowFontH
@@ -82,7 +82,7 @@ struct GlowtapeSettings {
     // select
     int headlineChoice = 0;    // main
     int descriptionChoice = 0; // dec
-    // filter, code page 932
+    // filter
     std::string muteWords; // Mute
     std::string markWords; // Mark
     // account, code page 932

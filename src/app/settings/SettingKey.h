@@ -7,7 +7,7 @@ enum class SettingForm {
     Integer,   // decimal; "$" or "0x" reads hexadecimal; not a number reads as the default
     Flag,      // exact texts such as "true", compared with letter case
     Colour,    // a colour name or a number
-    Text,      // as is, code page 932
+    Text,      // as is
     WholeText, // as is, read back whole: lists of any length that a cut would change
     FontStyle, // integer bit set: 1 bold, 2 italic, 4 underline, 8 strike-through
 };

@@ -85,10 +85,8 @@ inline constexpr SettingKey newHeadline{S, "new", F::Colour, "clAqua"};
 // The sign's and the description label's fonts.
 namespace font {
 inline constexpr std::string_view S = "font";
-inline constexpr std::string_view kPGothic =
-    "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E";
-inline constexpr std::string_view kVerticalGothic =
-    "@\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E";
+inline constexpr std::string_view kPGothic = "ＭＳ Ｐゴシック";
+inline constexpr std::string_view kVerticalGothic = "@ＭＳ ゴシック";
 inline constexpr SettingKey name1{S, "name1", F::Text, kPGothic};
 inline constexpr SettingKey name2{S, "name2", F::Text, kVerticalGothic};
 inline constexpr SettingKey OP1{S, "OP1", F::FontStyle, "0"};

@@ -1,7 +1,6 @@
 #include "app/settings/SettingsReader.h"
 
 #include "app/settings/IntegerText.h"
-#include "framework/text/Cp932.h"
 
 #include <cassert>
 
@@ -38,5 +37,5 @@ ColourRead SettingsReader::colour(const SettingKey& key) const {
     const std::string stored = file_.read(key.section, key.name, key.defaultText);
     if (const auto colour = colourtext::fromText(stored))
         return {colour, {}};
-    return {std::nullopt, "'" + stored + cp932::fromUtf8("' は整数ではありません")};
+    return {std::nullopt, "'" + stored + "' は整数ではありません"};
 }

@@ -16,7 +16,7 @@ public:
 
     FeedComposer(LineStores& stores, FeedView& view);
 
-    // feedTitle and feedUri are those of the feed list row being shown (code page 932).
+    // feedTitle and feedUri are those of the feed list row being shown.
     // Neither starts the sign nor moves the rotation.
     void ComposeFeed(std::string_view feedTitle, std::string_view feedUri);
 

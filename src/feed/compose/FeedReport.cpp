@@ -1,7 +1,6 @@
 #include "feed/compose/FeedReport.h"
 
 #include "feed/compose/LineStores.h"
-#include "framework/text/Cp932.h"
 
 #include <cstdio>
 
@@ -12,9 +11,9 @@ std::string asText(const LineStores& stores) {
     for (std::size_t i = 0; i < stores.recordCount(); ++i) {
         const ArticleRecord record = stores.record(i);
         out += "record " + std::to_string(i) + "\n";
-        out += "  title: " + cp932::toUtf8(record.title) + "\n";
-        out += "  link: " + cp932::toUtf8(record.link) + "\n";
-        out += "  description: " + cp932::toUtf8(record.description) + "\n";
+        out += "  title: " + std::string(record.title) + "\n";
+        out += "  link: " + std::string(record.link) + "\n";
+        out += "  description: " + std::string(record.description) + "\n";
     }
     return out;
 }
@@ -24,9 +23,9 @@ std::string asJson(bool ok, const LineStores& stores) {
     for (std::size_t i = 0; i < stores.recordCount(); ++i) {
         const ArticleRecord record = stores.record(i);
         out += i == 0 ? "\n  " : ",\n  ";
-        out += "{\"title\": " + jsonString(cp932::toUtf8(record.title));
-        out += ", \"link\": " + jsonString(cp932::toUtf8(record.link));
-        out += ", \"description\": " + jsonString(cp932::toUtf8(record.description)) + "}";
+        out += "{\"title\": " + jsonString(record.title);
+        out += ", \"link\": " + jsonString(record.link);
+        out += ", \"description\": " + jsonString(record.description) + "}";
     }
     out += stores.recordCount() == 0 ? "]}\n" : "\n]}\n";
     return out;

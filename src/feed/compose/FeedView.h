@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// What loading and composing a feed do to the ticker window. All text is code page 932.
+// What loading and composing a feed do to the ticker window. All text is UTF-8.
 class FeedView {
 public:
     virtual ~FeedView() = default;

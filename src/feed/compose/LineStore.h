@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
-// One ordered list of text lines (code page 932). Lines are kept whole; reading one back
-// gives at most its first 4096 bytes, never ending inside a two-byte character.
+// One ordered list of text lines (UTF-8). Lines are kept whole; reading one back
+// gives at most the first 4096 bytes of its code page 932 form, never ending inside a
+// character.
 // All lines share one buffer, so a feed of millions of tiny tag lines costs eight bytes a
 // line rather than a string object each.
 class LineStore {

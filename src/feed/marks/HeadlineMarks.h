@@ -16,8 +16,8 @@ struct TickerColours;
 // announced only once.
 class HeadlineMarks : public ArticleMarks {
 public:
-    // feed title, headline, link, all code page 932; the feed's address, by which the link
-    // is judged when it is opened.
+    // feed title, headline, link; the feed's address, by which the link is judged when it
+    // is opened.
     using Announce = std::function<void(const std::string& feedTitle, const std::string& headline,
                                         const std::string& link, const std::string& feedUri)>;
 

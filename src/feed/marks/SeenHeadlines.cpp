@@ -79,5 +79,5 @@ Outcome SeenHeadlines::save(const std::string& path) const {
         bytes += *line;
     if (FileBytes::replace(path, bytes))
         return Outcome::success();
-    return Outcome::failure(cp932::fromUtf8(path + " に書き込めません"));
+    return Outcome::failure(path + " に書き込めません");
 }

@@ -1,6 +1,6 @@
 #include "feed/marks/WordFilter.h"
 
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <algorithm>
 
@@ -24,8 +24,8 @@ bool WordFilter::marks(const ArticleRecord& record) const {
 
 // Compatibility composition turns full-width letters and digits into ASCII and half-width
 // katakana, voiced marks included, into full-width katakana; case folding does the rest.
-QString WordFilter::folded(const std::string& cp932Text) {
-    return cp932::toQString(cp932Text).normalized(QString::NormalizationForm_KC).toCaseFolded();
+QString WordFilter::folded(const std::string& utf8Text) {
+    return utf8::toQString(utf8Text).normalized(QString::NormalizationForm_KC).toCaseFolded();
 }
 
 std::vector<QString> WordFilter::parse(const std::string& words) {

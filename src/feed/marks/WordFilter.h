@@ -12,7 +12,7 @@
 // match each other ("ＡＤ" is "ad", "ｶﾞ" is "ガ").
 class WordFilter {
 public:
-    // Words as the settings keep them: separated by ",", code page 932. Blank words count
+    // Words as the settings keep them: separated by ",". Blank words count
     // for nothing.
     void setMuteWords(const std::string& words);
     void setMarkWords(const std::string& words);
@@ -23,7 +23,7 @@ public:
     bool marks(const ArticleRecord& record) const;
 
     // The form in which texts and words are compared.
-    static QString folded(const std::string& cp932Text);
+    static QString folded(const std::string& text);
 
 private:
     static std::vector<QString> parse(const std::string& words);

@@ -1,7 +1,7 @@
 #include "feed/parse/ArticleHint.h"
 
 #include "framework/text/CharacterReference.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <array>
 #include <utility>
@@ -67,8 +67,8 @@ QString decoded(const QString& text) {
     return result;
 }
 
-QString plainText(std::string_view cp932Text) {
-    return decoded(withoutTags(cp932::toQString(cp932Text))).simplified();
+QString plainText(std::string_view utf8Text) {
+    return decoded(withoutTags(utf8::toQString(utf8Text))).simplified();
 }
 
 QString cutToLimit(QString text) {
@@ -82,9 +82,9 @@ QString cutToLimit(QString text) {
 
 } // namespace
 
-QString articleHint(std::string_view cp932Title, std::string_view cp932Description) {
-    const QString title = plainText(cp932Title);
-    const QString description = cutToLimit(plainText(cp932Description));
+QString articleHint(std::string_view utf8Title, std::string_view utf8Description) {
+    const QString title = plainText(utf8Title);
+    const QString description = cutToLimit(plainText(utf8Description));
     if (description.isEmpty())
         return title;
     if (title.isEmpty())

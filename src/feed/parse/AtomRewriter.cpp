@@ -1,7 +1,7 @@
 #include "feed/parse/AtomRewriter.h"
 
 #include "framework/text/CharacterReference.h"
-#include "framework/text/Cp932Encoder.h"
+#include "framework/text/Utf8.h"
 
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -36,9 +36,8 @@ void appendEscaped(QString& out, QStringView text) {
     out += text.sliced(start);
 }
 
-// Text for the raw line store: code page 932, XML-escaped, without CR and LF.
+// Text for the raw line store: UTF-8, XML-escaped, without CR and LF.
 void appendLineText(std::string& out, QStringView text) {
-    const Cp932Encoder& encoder = Cp932Encoder::instance();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
         switch (unit) {
@@ -57,10 +56,10 @@ void appendLineText(std::string& out, QStringView text) {
         default:
             if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
                 text[i + 1].isLowSurrogate()) {
-                encoder.append(QChar::surrogateToUcs4(unit, text[i + 1].unicode()), out);
+                utf8::append(QChar::surrogateToUcs4(unit, text[i + 1].unicode()), out);
                 ++i;
             } else {
-                encoder.append(unit, out);
+                utf8::append(unit, out);
             }
         }
     }

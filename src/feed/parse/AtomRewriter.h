@@ -22,7 +22,7 @@ constexpr std::size_t atomSniffLength = 64 * 1024;
 // without a prefix. Looks at ASCII only, so it serves every ASCII-compatible encoding.
 bool hasAtomRoot(std::string_view document);
 
-// Rewrites an Atom 1.0 or 0.3 document into the code page 932 tag text an RSS document
+// Rewrites an Atom 1.0 or 0.3 document into the UTF-8 tag text an RSS document
 // gives: for the feed and then for each entry that has a title, "<title>", "<link>" and
 // "<description>" with XML-escaped text, without CR and LF. A title of type html or xhtml becomes
 // its text; the link is the first whose rel is "alternate" or absent, resolved against xml:base and

@@ -1,7 +1,7 @@
 #include "feed/parse/DecodeEntities.h"
 
 #include "framework/text/CharacterReference.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -28,8 +28,7 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
 }
 
 // Decodes the character references other than the five that the fixed replacements handle;
-// a character that code page 932 lacks takes its extra code. "&" never lies inside a
-// two-byte character, and a reference is ASCII up to its ";".
+// "&" never lies inside a character, and a reference is ASCII up to its ";".
 void decodeReferences(std::string& text) {
     static constexpr std::array<std::string_view, 5> kept{"quot", "amp", "apos", "lt", "gt"};
     std::size_t found = text.find('&');
@@ -47,7 +46,7 @@ void decodeReferences(std::string& text) {
         if (std::find(kept.begin(), kept.end(), name) != kept.end())
             continue;
         result.append(text, start, found - start);
-        cp932::appendCharacter(reference->character, result);
+        utf8::append(reference->character, result);
         start = found + reference->length;
         found = start - 1;
     }
@@ -63,11 +62,11 @@ std::string DecodeEntities(std::string_view text) {
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> replacements{{
         {"&quot;", "\""},
         {"&amp;", "&"},
-        {"&apos;", "\x81\x66"}, // ’
+        {"&apos;", "’"},
         {"&lt;", "<"},
         {"&gt;", ">"},
-        {"!?", "\x81\x49\x81\x48"}, // ！？
-        {"?", "\x81\x60"},          // ～
+        {"!?", "！？"},
+        {"?", "～"}, // U+FF5E, as code page 932 reads back its wave dash
     }};
     std::string result(text);
     for (std::size_t step = 0; step < replacements.size(); ++step) {

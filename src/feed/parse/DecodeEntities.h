@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-// The fixed entity replacements applied to titles and descriptions (code page 932), in
+// The fixed entity replacements applied to titles and descriptions (UTF-8), in
 // this order: &quot; &amp; &apos; &lt; &gt;, every other character reference ("&#233;",
 // "&eacute;", "&#x1F389;") to its character, then "!?" to full-width and every remaining "?"
 // to a wave dash. Later replacements see the results of earlier ones, so "&amp;lt;" ends as
-// "<" and "&amp;amp;" as "&amp;". None of the patterns can match inside a two-byte character.
+// "<" and "&amp;amp;" as "&amp;". None of the patterns can match inside a character.
 std::string DecodeEntities(std::string_view text);

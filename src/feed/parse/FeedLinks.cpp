@@ -1,7 +1,7 @@
 #include "feed/parse/FeedLinks.h"
 
 #include "framework/files/LinkOpener.h"
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QUrl>
 #include <cctype>
@@ -40,22 +40,22 @@ std::string resolved(std::string_view link, std::string_view feedUri) {
     const std::size_t start = link.find_first_not_of(" \t");
     if (start == std::string_view::npos || hasScheme(link.substr(start)))
         return std::string(link);
-    const QUrl base(cp932::toQString(feedUri).trimmed(), QUrl::TolerantMode);
+    const QUrl base(utf8::toQString(feedUri).trimmed(), QUrl::TolerantMode);
     if (!base.isValid() || base.scheme().isEmpty())
         return std::string(link);
-    const QString relative = cp932::toQString(LinkOpener::decodeEntities(link)).trimmed();
+    const QString relative = utf8::toQString(LinkOpener::decodeEntities(link)).trimmed();
     const QUrl target = base.resolved(QUrl(relative, QUrl::TolerantMode));
     if (!target.isValid())
         return std::string(link);
-    return escaped(cp932::fromQString(target.toString(QUrl::FullyEncoded)));
+    return escaped(utf8::fromQString(target.toString(QUrl::FullyEncoded)));
 }
 
 std::string withoutCredentials(std::string_view feedUri) {
-    QUrl url(cp932::toQString(feedUri).trimmed(), QUrl::TolerantMode);
+    QUrl url(utf8::toQString(feedUri).trimmed(), QUrl::TolerantMode);
     if (!url.isValid() || url.userInfo().isEmpty())
         return std::string(feedUri);
     url.setUserInfo(QString());
-    return cp932::fromQString(url.toString(QUrl::FullyEncoded));
+    return utf8::fromQString(url.toString(QUrl::FullyEncoded));
 }
 
 } // namespace feedlinks

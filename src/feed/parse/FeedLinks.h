@@ -9,7 +9,7 @@
 namespace feedlinks {
 
 // A link with a scheme, or any link of a feed whose address has none, comes back as it is.
-// Links are code page 932 and XML-escaped, as in the feed; so is the result.
+// Links are XML-escaped, as in the feed; so is the result.
 std::string resolved(std::string_view link, std::string_view feedUri);
 
 // The feed's address without the "user:password@" it may carry, for everything derived from

@@ -4,7 +4,7 @@
 #include "feed/parse/FeedEncoding.h"
 #include "feed/parse/Utf8Decoder.h"
 #include "framework/text/Cp932Decoder.h"
-#include "framework/text/Cp932Encoder.h"
+#include "framework/text/Utf8.h"
 
 #include <QString>
 
@@ -20,21 +20,35 @@ template <> struct Cdata<char16_t> {
     static constexpr std::u16string_view close = u"]]>";
 };
 
-// Encodes decoded text to code page 932 without CR and LF. Each "<![CDATA[ ... ]]>" is
+bool readsAlike(std::string_view bytes);
+
+// The bytes without CR and LF.
+void appendWithoutLineBreaks(std::string& out, std::string_view bytes) {
+    const std::size_t before = out.size();
+    out.resize(before + bytes.size());
+    char* at = out.data() + before;
+    for (const char c : bytes)
+        if (c != '\r' && c != '\n')
+            *at++ = c;
+    out.resize(std::size_t(at - out.data()));
+}
+
+// Writes decoded text as UTF-8 without CR and LF. Each "<![CDATA[ ... ]]>" is
 // written as the escaped text an XML writer would give for its content, so that a title or
 // description in CDATA reads like its escaped twin; an unterminated section stays as it
 // is. Each stretch is decoded on its own, so removing the markers cannot join the broken
 // halves of a character. decode(stretch, put) calls put(char32_t) per character;
 // startsCharacter(text, from, at) tells whether a marker found at `at` is really there.
-template <typename Char, typename Decode, typename Boundary>
+// With copyUtf8, a stretch of standard UTF-8 outside CDATA is copied as it is, which is what
+// decoding it would give, only faster.
+template <bool copyUtf8 = false, typename Char, typename Decode, typename Boundary>
 std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
                         Boundary startsCharacter) {
-    const Cp932Encoder& encoder = Cp932Encoder::instance();
     std::string result;
     result.reserve(text.size() + text.size() / 8);
     const auto plain = [&](char32_t code) {
         if (code != U'\r' && code != U'\n')
-            encoder.append(code, result);
+            utf8::append(code, result);
     };
     const auto escaped = [&](char32_t code) {
         switch (code) {
@@ -51,6 +65,15 @@ std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
             plain(code);
         }
     };
+    const auto plainStretch = [&](std::basic_string_view<Char> stretch) {
+        if constexpr (copyUtf8) {
+            if (readsAlike(stretch)) {
+                appendWithoutLineBreaks(result, stretch);
+                return;
+            }
+        }
+        decode(stretch, plain);
+    };
     using Markers = Cdata<Char>;
     std::size_t start = 0;
     for (std::size_t found = text.find(Markers::open); found != std::string_view::npos;
@@ -66,11 +89,11 @@ std::string encodeLines(std::basic_string_view<Char> text, Decode decode,
         }
         if (end == std::string_view::npos)
             break;
-        decode(text.substr(start, found - start), plain);
+        plainStretch(text.substr(start, found - start));
         decode(text.substr(contentStart, end - contentStart), escaped);
         start = end + Markers::close.size();
     }
-    decode(text.substr(start), plain);
+    plainStretch(text.substr(start));
     return result;
 }
 
@@ -95,9 +118,9 @@ const auto cp932Boundary = [](std::string_view text, std::size_t from, std::size
     return Cp932Decoder::instance().startsCharacter(text, from, at);
 };
 
-// Decoded text as UTF-8 for the XML reader; a lone surrogate half becomes "?", as code
-// page 932 would show it anyway. Re-encoding UTF-8 never takes more bytes than the
-// original; a UTF-16 unit takes at most three, a surrogate pair four.
+// Decoded text as UTF-8 for the XML reader; a lone surrogate half becomes "?". Re-encoding UTF-8
+// never takes more bytes than the original; a UTF-16 unit takes at most three, a surrogate pair
+// four.
 class Utf8Writer {
 public:
     explicit Utf8Writer(std::size_t capacity) {
@@ -217,7 +240,7 @@ std::string normaliseFeedText(std::string_view body, std::string_view contentTyp
         return atom ? encodeAtom(body, cp932Stretch, cp932Boundary, documentUri, false)
                     : encodeLines(body, cp932Stretch, cp932Boundary);
     if (!atom)
-        return encodeLines(body, utf8Stretch, anywhere);
+        return encodeLines<true>(body, utf8Stretch, anywhere);
     if (body.starts_with("\xEF\xBB\xBF"))
         body.remove_prefix(3);
     return encodeAtom(body, utf8Stretch, anywhere, documentUri, true);

@@ -16,9 +16,9 @@
 
 namespace {
 
-constexpr std::string_view kBullet = "\x81\x9C";                            // ●
-constexpr std::string_view kDescriptionOpen = "\x81\x40\x81\x40\x81\x6D  "; // 　　［
-constexpr std::string_view kDescriptionClose = "  \x81\x6E";                //   ］
+constexpr std::string_view kBullet = "●";
+constexpr std::string_view kDescriptionOpen = "　　［  ";
+constexpr std::string_view kDescriptionClose = "  ］";
 
 bool hasDescription(std::string_view description) {
     return std::any_of(description.begin(), description.end(), [](char c) { return c != ' '; });

@@ -1,7 +1,6 @@
 #include "framework/files/DesktopEntry.h"
 
 #include "framework/files/FileBytes.h"
-#include "framework/text/Cp932.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -78,7 +77,7 @@ Outcome write(const std::string& folder, const std::string& programPath,
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     if (!FileBytes::replace(path, text(programPath, workingDirectory)))
-        return Outcome::failure(cp932::fromUtf8(path) + cp932::fromUtf8(" に書き込めません"));
+        return Outcome::failure(path + " に書き込めません");
     return Outcome::success();
 }
 

@@ -98,7 +98,7 @@ std::string IniFile::read(std::string_view section, std::string_view key,
 }
 
 void IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
-    std::string entry(key);
+    std::string entry = cp932::toFileForm(key);
     entry += '=';
     entry += storedValue(value);
 
@@ -108,7 +108,7 @@ void IniFile::write(std::string_view section, std::string_view key, std::string_
         if (!lines_.empty() && !trimBlanks(lineText(lines_.size() - 1)).empty())
             lines_.push_back(storeLine(""));
         std::string header("[");
-        header.append(section).append("]");
+        header.append(cp932::toFileForm(section)).append("]");
         lines_.push_back(storeLine(header));
         lines_.push_back(storeLine(entry));
         return;
@@ -128,7 +128,7 @@ void IniFile::write(std::string_view section, std::string_view key, std::string_
 Outcome IniFile::save() const {
     if (FileBytes::replace(path_, text()))
         return Outcome::success();
-    return Outcome::failure(cp932::fromUtf8(path_) + cp932::fromUtf8(" に書き込めません"));
+    return Outcome::failure(path_ + " に書き込めません");
 }
 
 std::string IniFile::text() const {
@@ -156,7 +156,8 @@ IniFile::Line IniFile::storeLine(std::string_view line) {
     return stored;
 }
 
-std::size_t IniFile::findSection(std::string_view section) const {
+std::size_t IniFile::findSection(std::string_view programSection) const {
+    const std::string section = cp932::toFileForm(programSection);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = sectionName(lineText(i));
         if (name && cp932::equalsIgnoringCase(*name, section))
@@ -172,7 +173,8 @@ std::size_t IniFile::sectionEnd(std::size_t header) const {
     return i;
 }
 
-std::size_t IniFile::findKey(std::size_t header, std::string_view key) const {
+std::size_t IniFile::findKey(std::size_t header, std::string_view programKey) const {
+    const std::string key = cp932::toFileForm(programKey);
     for (std::size_t i = header + 1; i < lines_.size(); ++i) {
         const std::string_view line = lineText(i);
         if (sectionName(line))

@@ -9,12 +9,12 @@
 #include <vector>
 
 // An INI profile file: "[section]" lines, each followed by its "key=value" lines, in code
-// page 932 with CR LF line ends. Section and key names match without regard to letter
-// case; a value is the text after the first "=", without surrounding blanks and without
-// one pair of enclosing quotes, at most 2047 bytes of the program's text (a character that
-// code page 932 lacks is a numeric character reference in the file, Cp932FileForm). The
-// file is loaded once; writes are collected in memory exactly as key-by-key writing would
-// change the file, and save() writes the result in one atomic replacement.
+// page 932 with CR LF line ends, read and written as the program's UTF-8 text. Section and key
+// names match without regard to letter case; a value is the text after the first "=", without
+// surrounding blanks and without one pair of enclosing quotes, at most 2047 bytes of its code page
+// 932 form (a character that code page 932 lacks is a numeric character reference in the file,
+// Cp932FileForm). The file is loaded once; writes are collected in memory exactly as key-by-key
+// writing would change the file, and save() writes the result in one atomic replacement.
 class IniFile {
 public:
     static constexpr std::size_t kMaxValueBytes = 2047;

@@ -9,7 +9,7 @@ namespace internetshortcut {
 // True for a file name ending in ".url" in any letter case.
 bool isShortcutFile(const std::string& fileName);
 
-// The URL value (code page 932); empty when the file, the section or the key is missing.
+// The URL value; empty when the file, the section or the key is missing.
 std::string urlOf(const std::string& path);
 
 } // namespace internetshortcut

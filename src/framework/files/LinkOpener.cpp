@@ -1,6 +1,6 @@
 #include "framework/files/LinkOpener.h"
 
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -54,9 +54,9 @@ bool LinkOpener::isOpenable(const QUrl& url, bool fromWeb) {
     return isWeb(url) || (!fromWeb && url.scheme().toLower() == "file");
 }
 
-QUrl LinkOpener::feedLink(std::string_view cp932Link, std::string_view cp932FeedUri) {
-    const QString link = cp932::toQString(decodeEntities(cp932Link)).trimmed();
-    const QUrl feed(cp932::toQString(cp932FeedUri).trimmed(), QUrl::TolerantMode);
+QUrl LinkOpener::feedLink(std::string_view utf8Link, std::string_view feedUri) {
+    const QString link = utf8::toQString(decodeEntities(utf8Link)).trimmed();
+    const QUrl feed(utf8::toQString(feedUri).trimmed(), QUrl::TolerantMode);
     const bool fromWeb = isWeb(feed);
     // A local feed may name its files by their paths.
     const QUrl url = feed.isLocalFile() && link.startsWith(QLatin1Char('/'))
@@ -65,17 +65,17 @@ QUrl LinkOpener::feedLink(std::string_view cp932Link, std::string_view cp932Feed
     return isOpenable(url, fromWeb) ? url : QUrl();
 }
 
-LinkOpener::Result LinkOpener::open(std::string_view cp932Link, std::string_view cp932Program,
-                                    std::string_view cp932FeedUri) const {
-    const QUrl url = feedLink(cp932Link, cp932FeedUri);
+LinkOpener::Result LinkOpener::open(std::string_view utf8Link, std::string_view utf8Program,
+                                    std::string_view feedUri) const {
+    const QUrl url = feedLink(utf8Link, feedUri);
     if (!url.isValid())
         return Result::Refused;
-    if (cp932Program.empty()) {
+    if (utf8Program.empty()) {
         openUrl_(url);
         return Result::Opened;
     }
-    const QString link = cp932::toQString(decodeEntities(cp932Link)).trimmed();
-    if (startProgram_(cp932::toQString(cp932Program), {link}))
+    const QString link = utf8::toQString(decodeEntities(utf8Link)).trimmed();
+    if (startProgram_(utf8::toQString(utf8Program), {link}))
         return Result::Opened;
     openUrl_(url);
     return Result::ProgramFailed;

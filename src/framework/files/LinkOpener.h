@@ -21,17 +21,17 @@ public:
     LinkOpener(OpenUrl openUrl, StartProgram startProgram);
 
     // ProgramFailed: the program could not be started and the link was opened with the
-    // desktop's handler instead; the caller tells the user. `cp932FeedUri` is the address of
+    // desktop's handler instead; the caller tells the user. `feedUri` is the address of
     // the feed the link comes from, empty for the program's own links.
-    Result open(std::string_view cp932Link, std::string_view cp932Program,
-                std::string_view cp932FeedUri = {}) const;
+    Result open(std::string_view utf8Link, std::string_view utf8Program,
+                std::string_view feedUri = {}) const;
 
     // The five XML entities of a link decoded in one pass ("&amp;lt;" gives "&lt;").
     static std::string decodeEntities(std::string_view text);
     static bool isOpenable(const QUrl& url, bool fromWeb = false);
-    // The link as an address when a feed from `cp932FeedUri` may open it: from a feed fetched
+    // The link as an address when a feed from `feedUri` may open it: from a feed fetched
     // over http or https only web pages, from a local feed also files. Else an invalid URL.
-    static QUrl feedLink(std::string_view cp932Link, std::string_view cp932FeedUri);
+    static QUrl feedLink(std::string_view utf8Link, std::string_view feedUri);
 
 private:
     OpenUrl openUrl_;

@@ -3,7 +3,7 @@
 #include <string>
 
 // The result of an action that may fail with a message for the user. The message is
-// code page 932 text, ready for the error box; an empty message means success.
+// text, ready for the error box; an empty message means success.
 struct Outcome {
     std::string error;
 

@@ -1,32 +1,32 @@
 #pragma once
 
-#include <QString>
 #include <string>
 #include <string_view>
 
-// Text inside the program is code page 932 (Shift-JIS) bytes; these helpers convert at the
-// edges. A character that code page 932 lacks has a code of the user-defined area for the run
-// of the program (Cp932ExtraCodes) and converts back to itself; it becomes "?" only when all
-// those codes are taken. An undecodable byte becomes "?".
+// Code page 932 (Shift-JIS) where the files and outside programs see it. The program's own
+// text is UTF-8 (framework/text/Utf8.h); rules that count bytes count the code page 932 form
+// of that text, so that they cut where they always did for text code page 932 holds.
 namespace cp932 {
 
 bool isLeadByte(unsigned char byte);
 
-QString toQString(std::string_view cp932Bytes);
-std::string fromQString(const QString& text);
-std::string fromUtf16(std::u16string_view text);
-void appendCharacter(char32_t character, std::string& cp932Bytes);
-
+// Code page 932 bytes as UTF-8; an undecodable byte becomes "?".
 std::string toUtf8(std::string_view cp932Bytes);
-std::string fromUtf8(std::string_view utf8Bytes);
+// UTF-8 text as code page 932 bytes; a character without a form becomes "?".
+std::string fromUtf8(std::string_view text);
 
-// Length of the longest prefix of at most maxBytes bytes that does not end inside a
-// two-byte character.
+// Bytes of the character's code page 932 form: one for ASCII and half-width katakana, two
+// otherwise. A character that code page 932 lacks counts two, as a kanji does.
+std::size_t width(char32_t character);
+
+// UTF-8 length of the longest prefix of the text whose code page 932 form takes at most
+// maxBytes bytes; it never ends inside a character.
 std::size_t cutLength(std::string_view text, std::size_t maxBytes);
 std::string cut(std::string_view text, std::size_t maxBytes);
 
-// Equality with ASCII letters compared without regard to case. The second byte of a
-// two-byte character is compared exactly, although it may lie in the ASCII letter range.
+// Equality with ASCII letters compared without regard to case, for code page 932 bytes and
+// UTF-8 alike. The second byte of a two-byte character is compared exactly, although it may
+// lie in the ASCII letter range.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 } // namespace cp932

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/text/Cp932.h"
-#include "framework/text/Cp932ExtraCodes.h"
 
 #include <array>
 #include <cstddef>
@@ -14,33 +13,9 @@ class Cp932Decoder {
 public:
     static const Cp932Decoder& instance();
 
-    // Bytes from outside (a Shift_JIS feed, a file): the user-defined area holds private use
-    // characters, as code page 932 defines it. Calls put(char32_t) for each character.
+    // Calls put(char32_t) for each character; the user-defined area holds private use
+    // characters, as code page 932 defines it.
     template <typename Put> void decode(std::string_view bytes, Put&& put) const {
-        decodeWith(bytes, put,
-                   [](unsigned char, unsigned char, char32_t standard) { return standard; });
-    }
-
-    // The program's own text: a code of the user-defined area is the character that the
-    // table of extra codes gave it, or the area's private use character when it has none.
-    template <typename Put>
-    void decodeText(std::string_view bytes, Put&& put,
-                    const Cp932ExtraCodes& extras = Cp932ExtraCodes::shared()) const {
-        decodeWith(bytes, put,
-                   [&extras](unsigned char lead, unsigned char trail, char32_t standard) {
-                       if (!Cp932ExtraCodes::isAreaLead(lead))
-                           return standard;
-                       const char32_t extra = extras.characterOf(lead, trail);
-                       return extra != 0 ? extra : standard;
-                   });
-    }
-
-    // True when `at` starts a character, as decode() reads text from `from` on.
-    bool startsCharacter(std::string_view text, std::size_t from, std::size_t at) const;
-
-private:
-    template <typename Put, typename Pair>
-    void decodeWith(std::string_view bytes, Put& put, Pair pair) const {
         const auto byteAt = [&](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
         std::size_t i = 0;
         while (i < bytes.size()) {
@@ -52,7 +27,7 @@ private:
                 put(static_cast<char32_t>(singles_[first]));
                 i += 1;
             } else if (i + 1 < bytes.size() && pairs_[pairIndex(first, byteAt(i + 1))] != 0) {
-                put(pair(first, byteAt(i + 1), pairs_[pairIndex(first, byteAt(i + 1))]));
+                put(static_cast<char32_t>(pairs_[pairIndex(first, byteAt(i + 1))]));
                 i += 2;
             } else {
                 put(U'?');
@@ -61,6 +36,10 @@ private:
         }
     }
 
+    // True when `at` starts a character, as decode() reads text from `from` on.
+    bool startsCharacter(std::string_view text, std::size_t from, std::size_t at) const;
+
+private:
     bool isPair(std::string_view text, std::size_t at) const {
         return at + 1 < text.size() &&
                pairs_[pairIndex(static_cast<unsigned char>(text[at]),

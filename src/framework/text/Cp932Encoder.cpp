@@ -58,9 +58,7 @@ Cp932Encoder::Cp932Encoder() {
             const auto first = static_cast<unsigned char>(bytes.at(at));
             if (cp932::isLeadByte(first)) {
                 const auto second = static_cast<unsigned char>(bytes.at(at + 1));
-                // The user-defined area belongs to the extra codes.
-                if (!Cp932ExtraCodes::isAreaLead(first))
-                    forms_[code] = static_cast<std::uint16_t>(first | (second << 8));
+                forms_[code] = static_cast<std::uint16_t>(first | (second << 8));
                 at += 2;
             } else {
                 if (first != '?' || code == u'?')
@@ -70,13 +68,4 @@ Cp932Encoder::Cp932Encoder() {
         }
     }
     iconv_close(cd);
-}
-
-void Cp932Encoder::appendExtra(char32_t code, std::string& out, Cp932ExtraCodes& extras) {
-    const bool character = code != 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    const std::optional<std::array<char, 2>> extra = character ? extras.codeOf(code) : std::nullopt;
-    if (extra)
-        out.append(extra->data(), 2);
-    else
-        out += '?';
 }

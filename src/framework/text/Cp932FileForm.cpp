@@ -1,23 +1,23 @@
 #include "framework/text/Cp932FileForm.h"
 
-#include "framework/text/Cp932.h"
+#include "framework/text/Cp932Decoder.h"
 #include "framework/text/Cp932Encoder.h"
-#include "framework/text/Cp932ExtraCodes.h"
+#include "framework/text/Utf8.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace {
 
 constexpr char32_t kAmpersand = U'&';
-constexpr char32_t kFirstPrivateUse = Cp932ExtraCodes::kFirstAreaCharacter;
-constexpr char32_t kLastPrivateUse = kFirstPrivateUse + Cp932ExtraCodes::kCapacity - 1;
 
 struct Reference {
     char32_t character;
     std::size_t length; // from "#" through ";"
 };
 
-// "#<decimal>;" at `at`, in the one form a save writes.
+// "#<decimal>;" at `at`, in the one form a save writes. The reference is ASCII, which reads
+// alike in code page 932 and UTF-8, where neither "&" nor "#" is ever part of a character.
 std::optional<Reference> referenceTail(std::string_view text, std::size_t at) {
     if (at >= text.size() || text[at] != '#')
         return std::nullopt;
@@ -40,15 +40,9 @@ std::optional<Reference> readReference(std::string_view text, std::size_t at) {
     if (tail->character == kAmpersand)
         return readReference(text, at + tail->length) ? tail : std::nullopt;
     const char32_t c = tail->character;
-    const bool privateUse = c >= kFirstPrivateUse && c <= kLastPrivateUse;
-    const bool extra = c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF) && !privateUse &&
-                       !Cp932Encoder::instance().hasForm(c) && Cp932ExtraCodes::shared().canGive(c);
-    return extra ? tail : std::nullopt;
-}
-
-// Byte length of the character at `at`: two for a lead byte with a byte after it.
-std::size_t characterLength(std::string_view text, std::size_t at) {
-    return cp932::isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+    const bool lacking =
+        c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF) && !Cp932Encoder::instance().hasForm(c);
+    return lacking ? tail : std::nullopt;
 }
 
 } // namespace
@@ -56,63 +50,45 @@ std::size_t characterLength(std::string_view text, std::size_t at) {
 namespace cp932 {
 
 std::string toFileForm(std::string_view text) {
-    const Cp932ExtraCodes& extras = Cp932ExtraCodes::shared();
+    const Cp932Encoder& encoder = Cp932Encoder::instance();
     std::string file;
     file.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = characterLength(text, i);
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const char32_t extra =
-            length == 2 ? extras.characterOf(lead, static_cast<unsigned char>(text[i + 1])) : 0;
-        if (text[i] == '&' && readReference(text, i + 1)) {
+    for (std::size_t at = 0; at < text.size();) {
+        if (text[at] == '&' && readReference(text, at + 1)) {
             file += "&#38;";
-        } else if (extra != 0 && (extra < kFirstPrivateUse || extra > kLastPrivateUse)) {
-            file += "&#" + std::to_string(std::uint32_t(extra)) + ';';
-        } else if (extra != 0) {
-            const auto code = Cp932ExtraCodes::areaCode(extra - kFirstPrivateUse);
-            file.append(code.data(), 2);
-        } else {
-            file.append(text.substr(i, length));
+            ++at;
+            continue;
         }
-        i += length;
+        const char32_t c = utf8::next(text, at);
+        if (encoder.hasForm(c))
+            encoder.append(c, file);
+        else
+            file += "&#" + std::to_string(std::uint32_t(c)) + ';';
     }
     return file;
 }
 
 std::string fromFileForm(std::string_view fileBytes) {
-    const Cp932Encoder& encoder = Cp932Encoder::instance();
+    const Cp932Decoder& decoder = Cp932Decoder::instance();
+    const auto put = [](std::string& text) {
+        return [&text](char32_t c) { utf8::append(c, text); };
+    };
     std::string text;
-    text.reserve(fileBytes.size());
-    for (std::size_t i = 0; i < fileBytes.size();) {
-        const std::size_t length = characterLength(fileBytes, i);
-        const std::optional<std::size_t> area =
-            length == 2 ? Cp932ExtraCodes::areaIndex(static_cast<unsigned char>(fileBytes[i]),
-                                                     static_cast<unsigned char>(fileBytes[i + 1]))
-                        : std::nullopt;
-        const std::optional<Reference> reference =
-            fileBytes[i] == '&' ? readReference(fileBytes, i + 1) : std::nullopt;
-        const std::size_t before = text.size();
-        if (reference && reference->character == kAmpersand) {
-            text += '&';
-        } else if (reference) {
-            encoder.append(reference->character, text);
-        } else if (area) {
-            encoder.append(kFirstPrivateUse + char32_t(*area), text);
-            // Once every code is taken, a code given to no character can never be given to
-            // another: the file's bytes stay and mean their private use character. A code
-            // another character has becomes "?".
-            const bool free = Cp932ExtraCodes::shared().characterOf(
-                                  static_cast<unsigned char>(fileBytes[i]),
-                                  static_cast<unsigned char>(fileBytes[i + 1])) == 0;
-            if (text.size() == before + 1 && free) {
-                text.resize(before);
-                text.append(fileBytes.substr(i, 2));
-            }
-        } else {
-            text.append(fileBytes.substr(i, length));
-        }
-        i += reference ? 1 + reference->length : length;
+    text.reserve(fileBytes.size() + fileBytes.size() / 2);
+    // "&" is below every second byte of a two-byte character, so each one found starts a
+    // character and the stretches between decode on their own.
+    std::size_t start = 0;
+    for (std::size_t found = fileBytes.find('&'); found != std::string_view::npos;
+         found = fileBytes.find('&', found + 1)) {
+        const std::optional<Reference> reference = readReference(fileBytes, found + 1);
+        if (!reference)
+            continue;
+        decoder.decode(fileBytes.substr(start, found - start), put(text));
+        utf8::append(reference->character, text);
+        start = found + 1 + reference->length;
+        found = start - 1;
     }
+    decoder.decode(fileBytes.substr(start), put(text));
     return text;
 }
 

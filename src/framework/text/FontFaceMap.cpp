@@ -1,6 +1,6 @@
 #include "framework/text/FontFaceMap.h"
 
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -26,19 +26,19 @@ const std::array<KnownFace, 8> kKnownFaces = {{
     {"MS UI Gothic", {"IPAPGothic", "Noto Sans CJK JP"}},
 }};
 
-QString withoutVerticalMark(const std::string& cp932FaceName) {
-    const std::string_view name(cp932FaceName);
-    return cp932::toQString(name.starts_with('@') ? name.substr(1) : name);
+QString withoutVerticalMark(const std::string& faceName) {
+    const std::string_view name(faceName);
+    return utf8::toQString(name.starts_with('@') ? name.substr(1) : name);
 }
 
 } // namespace
 
-bool FontFaceMap::isVertical(const std::string& cp932FaceName) {
-    return !cp932FaceName.empty() && cp932FaceName.front() == '@';
+bool FontFaceMap::isVertical(const std::string& faceName) {
+    return !faceName.empty() && faceName.front() == '@';
 }
 
-QString FontFaceMap::family(const std::string& cp932FaceName) {
-    const QString name = withoutVerticalMark(cp932FaceName).trimmed();
+QString FontFaceMap::family(const std::string& faceName) {
+    const QString name = withoutVerticalMark(faceName).trimmed();
     for (const KnownFace& known : kKnownFaces) {
         if (name.compare(QString::fromUtf8(known.windowsName), Qt::CaseInsensitive) != 0)
             continue;

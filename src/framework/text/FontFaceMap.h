@@ -8,9 +8,9 @@
 // "@" selects vertical writing and is not part of the family.
 class FontFaceMap {
 public:
-    static bool isVertical(const std::string& cp932FaceName);
+    static bool isVertical(const std::string& faceName);
 
     // The installed family to draw with: the Japanese stand-in of a known Windows face when
     // it is installed, the family itself when installed, else what fontconfig substitutes.
-    static QString family(const std::string& cp932FaceName);
+    static QString family(const std::string& faceName);
 };

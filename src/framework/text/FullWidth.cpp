@@ -1,6 +1,6 @@
 #include "framework/text/FullWidth.h"
 
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ bool takesSemiVoicedMark(char16_t fullWidth) {
 
 } // namespace
 
-std::string toFullWidth(std::string_view cp932Text) {
-    const std::u16string text = cp932::toQString(cp932Text).toStdU16String();
+std::string toFullWidth(std::string_view utf8Text) {
+    const std::u16string text = utf8::toQString(utf8Text).toStdU16String();
     std::u16string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -54,5 +54,5 @@ std::string toFullWidth(std::string_view cp932Text) {
             result += c;
         }
     }
-    return cp932::fromUtf16(result);
+    return utf8::fromQString(QString::fromStdU16String(result));
 }

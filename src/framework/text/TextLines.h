@@ -25,7 +25,7 @@ template <typename LineHandler> void forEachLine(std::string_view text, LineHand
 }
 
 // The text with every CR and LF turned into a blank, so that it stays on one line of a
-// line-based file. Neither byte can be the second byte of a code page 932 character.
+// line-based file.
 std::string oneLine(std::string_view text);
 
 } // namespace textlines

@@ -1,6 +1,6 @@
 #include "framework/widgets/MessageBox.h"
 
-#include "framework/text/Cp932.h"
+#include "framework/text/Utf8.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,32 +9,32 @@ namespace messagebox {
 namespace {
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-          std::string_view cp932Text) {
-    QMessageBox box(icon, title, cp932::toQString(cp932Text), QMessageBox::Ok, parent);
+          std::string_view utf8Text) {
+    QMessageBox box(icon, title, utf8::toQString(utf8Text), QMessageBox::Ok, parent);
     box.exec();
 }
 
 } // namespace
 
-void warning(QWidget* parent, std::string_view cp932Text) {
-    show(parent, QMessageBox::Warning, QStringLiteral("警告"), cp932Text);
+void warning(QWidget* parent, std::string_view utf8Text) {
+    show(parent, QMessageBox::Warning, QStringLiteral("警告"), utf8Text);
 }
 
-void information(QWidget* parent, std::string_view cp932Text) {
-    show(parent, QMessageBox::Information, QStringLiteral("情報"), cp932Text);
+void information(QWidget* parent, std::string_view utf8Text) {
+    show(parent, QMessageBox::Information, QStringLiteral("情報"), utf8Text);
 }
 
-void notice(QWidget* parent, std::string_view cp932Text) {
-    show(parent, QMessageBox::NoIcon, QApplication::applicationName(), cp932Text);
+void notice(QWidget* parent, std::string_view utf8Text) {
+    show(parent, QMessageBox::NoIcon, QApplication::applicationName(), utf8Text);
 }
 
-void error(QWidget* parent, std::string_view cp932Text) {
-    show(parent, QMessageBox::Critical, QApplication::applicationName(), cp932Text);
+void error(QWidget* parent, std::string_view utf8Text) {
+    show(parent, QMessageBox::Critical, QApplication::applicationName(), utf8Text);
 }
 
-bool confirm(QWidget* parent, std::string_view cp932Text) {
+bool confirm(QWidget* parent, std::string_view utf8Text) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
-                    cp932::toQString(cp932Text), QMessageBox::Yes | QMessageBox::No, parent);
+                    utf8::toQString(utf8Text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -2,7 +2,6 @@
 #include "app/settings/SettingKeys.h"
 #include "app/settings/SettingsReader.h"
 #include "app/settings/SettingsWriter.h"
-#include "framework/text/Cp932.h"
 #include "support/Crlf.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
@@ -38,8 +37,8 @@ GlowtapeSettings changed() {
     s.darkColour = 0x00FFFFFF;
     s.backColour = colourtext::kNone;
     s.descriptionColour = 0x00000001;
-    s.articleFontName = cp932::fromUtf8("ＭＳ 明朝");
-    s.verticalFontName = cp932::fromUtf8("@ＭＳ 明朝");
+    s.articleFontName = "ＭＳ 明朝";
+    s.verticalFontName = "@ＭＳ 明朝";
     s.articleFontStyle = 5;
     s.textHeight = 20;
     s.descriptionFontName = "Arial";
@@ -68,7 +67,7 @@ GlowtapeSettings changed() {
     s.newColour = 0x00654321;
     s.newMark = true;
     s.notify = true;
-    s.muteWords = cp932::fromUtf8("広告,ＰＲ");
+    s.muteWords = "広告,ＰＲ";
     s.markWords = "Linux";
     s.headlineChoice = 1;
     s.descriptionChoice = 3;
@@ -97,8 +96,8 @@ TEST(SettingsDefaults, NoFileGivesTheDesignDefaults) {
     EXPECT_EQ(s.sending, 0);
     // The dialog's top is read with 200 and then with 100; 100 is what counts.
     EXPECT_EQ(s.options, (WindowBounds{100, 200, 580, 400}));
-    EXPECT_EQ(s.articleFontName, cp932::fromUtf8("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(s.verticalFontName, cp932::fromUtf8("@ＭＳ ゴシック"));
+    EXPECT_EQ(s.articleFontName, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(s.verticalFontName, "@ＭＳ ゴシック");
     EXPECT_EQ(s.readerPlacement, ReaderPlacement::Below);
     EXPECT_EQ(s.readerMode, ReaderMode::News);
 }
@@ -148,7 +147,7 @@ TEST(SettingsSave, LongFilterListsReadBackWholeWhileOtherTextsKeepTheCut) {
     for (int i = 0; i < 400; ++i)
         s.muteWords.append("word").append(std::to_string(i)).append(",");
     s.muteWords.append("Apple");
-    s.markWords = cp932::fromUtf8(std::string(700, 'x') + "\u65E5\u672C\u8A9E\u00E9") + s.muteWords;
+    s.markWords = std::string(700, 'x') + "\u65E5\u672C\u8A9E\u00E9" + s.muteWords;
     s.homeAddress = "http://" + std::string(3000, 'a');
     ASSERT_GT(s.muteWords.size(), IniFile::kMaxValueBytes);
     ASSERT_TRUE(s.save(dir.file("glowtape3.ini")).ok());
@@ -162,8 +161,8 @@ TEST(SettingsSave, LongFilterListsReadBackWholeWhileOtherTextsKeepTheCut) {
 TEST(SettingsSave, TextBeyondCodePage932RoundTripsByteForByte) {
     TempDir dir;
     GlowtapeSettings s = GlowtapeSettings::defaults();
-    s.browserProgram = cp932::fromUtf8("/opt/Caf\u00E9/\u7B80\u8BF4");
-    s.articleFontName = cp932::fromUtf8("Noto Sans \U0001F600");
+    s.browserProgram = "/opt/Caf\u00E9/\u7B80\u8BF4";
+    s.articleFontName = "Noto Sans \U0001F600";
     ASSERT_TRUE(s.save(dir.file("glowtape3.ini")).ok());
     const std::string text = dir.read("glowtape3.ini");
     EXPECT_NE(text.find("\r\nurlEXE=/opt/Caf&#233;/&#31616;&#35828;\r\n"), std::string::npos);
@@ -194,7 +193,7 @@ TEST(SettingsSave, AFailedWriteNamesTheFileAndLeavesItIntact) {
     const std::string unreachable = dir.file("file") + "/glowtape3.ini";
     const Outcome failed = GlowtapeSettings::defaults().save(unreachable);
     ASSERT_FALSE(failed.ok());
-    EXPECT_EQ(failed.error, cp932::fromUtf8(unreachable + " に書き込めません"));
+    EXPECT_EQ(failed.error, std::string(unreachable + " に書き込めません"));
 
     // Read-only by its permissions: refused for every user, root included.
     const std::string old = crlf({"[window]", "H=55"});
@@ -286,7 +285,7 @@ TEST(SettingsRead, AColourThatIsNoColourReportsItsText) {
     EXPECT_EQ(reader.colour(k::color::font).colour, 0x00FFFFFFu);
     const ColourRead bad = reader.colour(k::color::title);
     EXPECT_EQ(bad.colour, std::nullopt);
-    EXPECT_EQ(bad.error, cp932::fromUtf8("'Gelb' は整数ではありません"));
+    EXPECT_EQ(bad.error, "'Gelb' は整数ではありません");
     EXPECT_EQ(reader.colour(k::color::dark).colour, 0x00FF0000u);
     EXPECT_EQ(reader.colour(k::color::back).colour, 0u);
     EXPECT_TRUE(reader.colour(k::color::back).error.empty());

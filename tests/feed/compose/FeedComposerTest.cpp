@@ -10,8 +10,8 @@
 
 namespace {
 
-const std::string openBracket = "\x81\x79";  // 【
-const std::string closeBracket = "\x81\x7A"; // 】
+const std::string openBracket = "【";
+const std::string closeBracket = "】";
 
 class FeedComposerTest : public ::testing::Test {
 protected:
@@ -74,7 +74,7 @@ TEST_F(FeedComposerTest, CdataTitlesAndDescriptionsShowLikeEscapedOnes) {
     EXPECT_EQ(fromCdata.title, stores.record(0).title);
     EXPECT_EQ(fromCdata.description, stores.record(0).description);
     EXPECT_EQ(fromCdata.title, "News & more");
-    EXPECT_EQ(fromCdata.description, "<p>Hi there you\x81\x60</p>");
+    EXPECT_EQ(fromCdata.description, "<p>Hi there you～</p>");
 }
 
 TEST_F(FeedComposerTest, CleansEveryDescription) {
@@ -84,12 +84,12 @@ TEST_F(FeedComposerTest, CleansEveryDescription) {
 }
 
 TEST_F(FeedComposerTest, NamesTheFeedOnTheWindow) {
-    const std::string title = cp932::fromUtf8("\xE3\x83\x8B\xE3\x83\xA5\xE3\x83\xBC\xE3\x82\xB9");
+    const std::string title = "\xE3\x83\x8B\xE3\x83\xA5\xE3\x83\xBC\xE3\x82\xB9";
     compose("<title>Chan</title><description>About the channel</description>", title,
             "http://n/rss");
     EXPECT_EQ(view.showStrings, (Lines{openBracket + " " + title + " " + closeBracket}));
     EXPECT_EQ(view.caption,
-              "Glowtape " + openBracket + title + "\x81\x46" + "http://n/rss" + closeBracket);
+              "Glowtape " + openBracket + title + "：" + "http://n/rss" + closeBracket);
     EXPECT_EQ(view.trayTip, "Glowtape " + openBracket + title + closeBracket);
     EXPECT_EQ(view.dec, "About the channel");
     EXPECT_TRUE(view.menuReady);
@@ -125,17 +125,17 @@ TEST_F(FeedComposerTest, TipShowsUpTo37BytesOfTheTitle) {
     compose("<title>c", title38);
     EXPECT_EQ(view.trayTip,
               "Glowtape " + openBracket + std::string(36, 'y') + "..." + closeBracket);
-    EXPECT_LE(view.trayTip.size(), 52u);
+    EXPECT_LE(cp932::fromUtf8(view.trayTip).size(), 52u);
     // The caption and the sign keep the whole title.
     EXPECT_NE(view.caption.find(title38), std::string::npos);
 
     // A two-byte character across the cut is left out whole.
-    const std::string japanese = std::string(35, 'j') + "\x93\xFA" + "jj";
+    const std::string japanese = std::string(35, 'j') + "日" + "jj";
     compose("<title>c", japanese);
     EXPECT_EQ(view.trayTip,
               "Glowtape " + openBracket + std::string(35, 'j') + "..." + closeBracket);
     // So is a character beyond code page 932, which counts two bytes; one that fits stays.
-    const std::string accented = cp932::fromUtf8("\u00E9");
+    const std::string accented = "\u00E9";
     compose("<title>c", std::string(35, 'k') + accented + "kk");
     EXPECT_EQ(view.trayTip,
               "Glowtape " + openBracket + std::string(35, 'k') + "..." + closeBracket);

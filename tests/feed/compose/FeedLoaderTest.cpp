@@ -15,7 +15,7 @@ using Response = LocalHttpServer::Response;
 
 namespace {
 
-const std::string loadFailed = "\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x8E\xB8\x94\x73"; // 読み込み失敗
+const std::string loadFailed = "読み込み失敗";
 
 // Notes whether the busy flag was up when the sign was started.
 class WatchingView : public FakeFeedView {
@@ -70,7 +70,7 @@ TEST_F(FeedLoaderTest, FillsOnlyTheRawStoreOnSuccess) {
 TEST_F(FeedLoaderTest, ReadsTheFeedInTheCharsetItsAnswerNames) {
     stores.Memo1.setLines({"welcome"});
     EXPECT_TRUE(load(server.url("/sjis")));
-    EXPECT_EQ(linesOf(stores.Memo1), (Lines{"", "<title>\x93\xFA\x96\x7B"}));
+    EXPECT_EQ(linesOf(stores.Memo1), (Lines{"", "<title>日本"}));
 
     // An Atom feed's relative links resolve against the address it came from.
     server.route("/news/atom", Response::text("<feed><title>A</title><link href='page'/></feed>"));

@@ -22,9 +22,15 @@ TEST(LineStore, KeepsLongLinesWholeButReadsTheirFirst4096Bytes) {
     LineStore store;
     store.append(std::string(5000, 'x'));
     EXPECT_EQ(store.line(0), std::string(4096, 'x'));
-    // A two-byte character across the limit is not split.
-    store.append(std::string(4095, 'x') + "\x93\xFA" + "tail");
+    // The limit counts the code page 932 form: a kanji is two bytes and is not split, while
+    // 4096 half-width katakana (three bytes each in UTF-8) are read whole.
+    store.append(std::string(4095, 'x') + "日" + "tail");
     EXPECT_EQ(store.line(1), std::string(4095, 'x'));
+    std::string katakana;
+    for (int i = 0; i < 4097; ++i)
+        katakana += "ｱ";
+    store.append(katakana);
+    EXPECT_EQ(store.line(2), katakana.substr(0, 3 * 4096));
     store.replace(0, store.line(0) + "y");
     EXPECT_EQ(store.line(0), std::string(4096, 'x'));
 }

@@ -44,7 +44,7 @@ protected:
 
 TEST_F(PoliteRotation, AnHourAtTheDefaultsAsksSixTimesAndShowsTheFeedAtEveryVisit) {
     server.route("/feed", Response::text(rss()));
-    feeds.append({"A", server.url("/feed"), cp932::fromUtf8("○")});
+    feeds.append({"A", server.url("/feed"), "○"});
     startWithWelcome();
     runLines(1);
     for (int minute = 0; minute < 60; ++minute) {
@@ -64,7 +64,7 @@ TEST_F(PoliteRotation, RefreshZeroAsksAtEveryVisitWhateverTheFeedSays) {
     Response cached = Response::text(rss("<ttl>60</ttl>"));
     cached.headers = {{"Cache-Control", "max-age=3600"}};
     server.route("/feed", cached);
-    feeds.append({"A", server.url("/feed"), cp932::fromUtf8("○")});
+    feeds.append({"A", server.url("/feed"), "○"});
     startWithWelcome();
     runLines(1);
     for (int i = 0; i < 4; ++i)

@@ -12,12 +12,12 @@ constexpr std::uint32_t kMark = 0x000000FF;
 constexpr std::uint32_t kNew = 0x00FFFF00;
 
 ArticleRecord article(const char* utf8Title, const char* utf8Description = " ") {
-    return {cp932::fromUtf8(utf8Title), "http://x/", cp932::fromUtf8(utf8Description)};
+    return {std::string(utf8Title), "http://x/", std::string(utf8Description)};
 }
 
 TEST(WordFilter, MatchesTitleOrDescriptionAcrossCaseAndWidth) {
     WordFilter filter;
-    filter.setMuteWords(cp932::fromUtf8("ad, ｶﾞｲﾄﾞ ,,　,ＰＲ"));
+    filter.setMuteWords("ad, ｶﾞｲﾄﾞ ,,　,ＰＲ");
     EXPECT_TRUE(filter.mutes(article("ＡＤ特集")));
     EXPECT_TRUE(filter.mutes(article("新しいガイド")));
     EXPECT_TRUE(filter.mutes(article("今日の話題", "[pr] 提供")));
@@ -25,10 +25,10 @@ TEST(WordFilter, MatchesTitleOrDescriptionAcrossCaseAndWidth) {
     EXPECT_FALSE(filter.mutes(article("今日の話題", "ガイ")));
     EXPECT_FALSE(filter.marks(article("ＡＤ特集"))); // the other list is empty
 
-    filter.setMarkWords(cp932::fromUtf8("ＬＩＮＵＸ"));
+    filter.setMarkWords("ＬＩＮＵＸ");
     EXPECT_TRUE(filter.marks(article("linux 6.0")));
     // Blank words match nothing, not everything.
-    filter.setMuteWords(cp932::fromUtf8(" ,　, "));
+    filter.setMuteWords(" ,　, ");
     EXPECT_FALSE(filter.mutes(article("anything")));
 }
 
@@ -71,7 +71,7 @@ TEST_F(MarkedRotation, NewHeadlinesAreLitOnceAndOnlyTheItemAFeedGainsIsNew) {
         dir.write("A.xml", "<rss><channel><title>Channel A</title>" + items + "</channel></rss>");
     };
     feed(item("one") + item("two", "linux"));
-    feeds.append({"A", "file://" + dir.file("A.xml"), cp932::fromUtf8("○")});
+    feeds.append({"A", "file://" + dir.file("A.xml"), "○"});
     marks.setNewMark(true);
     marks.filter().setMarkWords("linux");
     startWithWelcome();
@@ -158,7 +158,7 @@ TEST(SeenHeadlines, KeepsTheTenThousandShownLastAndReplacesItsFileWhole) {
 
     // A character without a code page 932 form has a code for this run only: the file keeps
     // the character itself.
-    const std::string cafe = cp932::fromUtf8("http://x/Café");
+    const std::string cafe = "http://x/Café";
     SeenHeadlines accented;
     accented.see(cafe);
     ASSERT_TRUE(accented.save(path).ok());
@@ -172,7 +172,6 @@ TEST(SeenHeadlines, KeepsTheTenThousandShownLastAndReplacesItsFileWhole) {
     std::string title;
     for (int i = 0; i < 2040; ++i)
         title += "\U0001F389";
-    title = cp932::fromUtf8(title);
     constexpr int shown = 4000;
     for (int i = 0; i < shown; ++i)
         party.see(std::to_string(i) + title);

@@ -1,13 +1,11 @@
 #include "feed/parse/ArticleHint.h"
 
-#include "framework/text/Cp932.h"
-
 #include <gtest/gtest.h>
 
 namespace {
 
 QString hint(const char* utf8Title, const char* utf8Description) {
-    return articleHint(cp932::fromUtf8(utf8Title), cp932::fromUtf8(utf8Description));
+    return articleHint(std::string(utf8Title), std::string(utf8Description));
 }
 
 } // namespace

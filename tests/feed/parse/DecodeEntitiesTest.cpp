@@ -1,22 +1,20 @@
 #include "feed/parse/DecodeEntities.h"
 #include "feed/parse/DescriptionCleaner.h"
 
-#include "framework/text/Cp932.h"
-
 #include <gtest/gtest.h>
 
 namespace {
-const std::string wave = "\x81\x60";             // ～
-const std::string fullBang = "\x81\x49\x81\x48"; // ！？
+const std::string wave = "～";
+const std::string fullBang = "！？";
 } // namespace
 
 TEST(DecodeEntities, ReplacesInTheFixedOrder) {
     EXPECT_EQ(DecodeEntities("Q&amp;A?"), "Q&A" + wave);
     EXPECT_EQ(DecodeEntities("Why!?"), "Why" + fullBang);
-    EXPECT_EQ(DecodeEntities("&quot;x&quot; &apos;y&apos;"), "\"x\" \x81\x66y\x81\x66");
+    EXPECT_EQ(DecodeEntities("&quot;x&quot; &apos;y&apos;"), "\"x\" ’y’");
     // Decoded twice where a later pattern sees an earlier result ...
     EXPECT_EQ(DecodeEntities("&amp;lt;b&amp;gt;"), "<b>");
-    EXPECT_EQ(DecodeEntities("&amp;apos;"), "\x81\x66");
+    EXPECT_EQ(DecodeEntities("&amp;apos;"), "’");
     // ... but not where the earlier pattern comes first.
     EXPECT_EQ(DecodeEntities("&amp;quot;"), "&quot;");
     EXPECT_EQ(DecodeEntities("&amp;amp;"), "&amp;");
@@ -26,11 +24,11 @@ TEST(DecodeEntities, ReplacesInTheFixedOrder) {
 }
 
 TEST(DecodeEntities, DecodesCharacterReferencesToTheirCharacters) {
-    EXPECT_EQ(cp932::toUtf8(DecodeEntities("Caf&#233; &eacute;t&eacute; &#x1F389;&#X41;")),
+    EXPECT_EQ(std::string(DecodeEntities("Caf&#233; &eacute;t&eacute; &#x1F389;&#X41;")),
               "Caf\u00E9 \u00E9t\u00E9 \U0001F389A");
     // Escaped once more, as HTML in a feed's text is, it decodes too; a kanji keeps its form.
-    EXPECT_EQ(DecodeEntities("&amp;#26085;&amp;euro;"), cp932::fromUtf8("\u65E5\u20AC"));
-    EXPECT_EQ(cp932::toUtf8(DecodeEntities("&Sigma;&omega;&diams;&hArr;&yuml;&nbsp;&euro;")),
+    EXPECT_EQ(DecodeEntities("&amp;#26085;&amp;euro;"), "\u65E5\u20AC");
+    EXPECT_EQ(std::string(DecodeEntities("&Sigma;&omega;&diams;&hArr;&yuml;&nbsp;&euro;")),
               "\u03A3\u03C9\u2666\u21D4\u00FF \u20AC");
     // A reference to "?" is a question mark, which becomes the wave dash.
     EXPECT_EQ(DecodeEntities("&#63;"), wave);
@@ -41,8 +39,8 @@ TEST(DecodeEntities, LeavesOtherEntitiesAndCaseVariants) {
               "&AMP; &Lt; &eAcute; &#0; &#9; &#xD800; &#1114112; &#12a; &#; &x;");
     EXPECT_EQ(DecodeEntities(""), "");
     // Two-byte characters around and between the patterns are untouched.
-    const std::string japanese = cp932::fromUtf8("\xE6\x97\xA5&lt;\xE3\x82\xBD");
-    EXPECT_EQ(DecodeEntities(japanese), cp932::fromUtf8("\xE6\x97\xA5<\xE3\x82\xBD"));
+    const std::string japanese = "\xE6\x97\xA5&lt;\xE3\x82\xBD";
+    EXPECT_EQ(DecodeEntities(japanese), "\xE6\x97\xA5<\xE3\x82\xBD");
 }
 
 // A reference's ";" is looked for only as far as the longest name reaches, so a hostile run
@@ -51,10 +49,9 @@ TEST(DecodeEntities, FindsReferencesOnlyWithinTheLongestNameAfterAnyRunOfAmpersa
     std::string run;
     for (int i = 0; i < 50'000; ++i)
         run += "&a";
-    EXPECT_EQ(cp932::toUtf8(DecodeEntities(run + "&thetasym;&#00000233;&#000000233;")),
+    EXPECT_EQ(DecodeEntities(run + "&thetasym;&#00000233;&#000000233;"),
               run + "\u03D1\u00E9&#000000233;");
-    EXPECT_EQ(cp932::toUtf8(DecodeEntities("&&eacute;&amp&eacute; &eacute")),
-              "&\u00E9&amp\u00E9 &eacute");
+    EXPECT_EQ(DecodeEntities("&&eacute;&amp&eacute; &eacute"), "&\u00E9&amp\u00E9 &eacute");
 }
 
 TEST(DescriptionCleaner, TurnsEscapedHtmlIntoTextForTheSign) {

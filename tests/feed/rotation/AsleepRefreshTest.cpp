@@ -59,9 +59,9 @@ TEST_F(Asleep, RoundsAskTheDueShownFeedsAndAnnounceNewMarkedHeadlinesOnceLeaving
     server.route("/a", Response::text(rss(item("one linux") + item("ad linux"))));
     server.route("/b", Response::text(rss(item("hidden linux"))));
     server.route("/c", Response::text(rss(item("quiet linux"), "<ttl>60</ttl>")));
-    feeds.append({"A", server.url("/a"), cp932::fromUtf8("○")});
-    feeds.append({"B", server.url("/b"), cp932::fromUtf8("×")});
-    feeds.append({"C", server.url("/c"), cp932::fromUtf8("○")});
+    feeds.append({"A", server.url("/a"), "○"});
+    feeds.append({"B", server.url("/b"), "×"});
+    feeds.append({"C", server.url("/c"), "○"});
 
     schedule.setIntervalMinutes(1);
     refresh.setAsleep(true);
@@ -99,7 +99,7 @@ TEST_F(Asleep, RoundsAskTheDueShownFeedsAndAnnounceNewMarkedHeadlinesOnceLeaving
 
 TEST_F(Asleep, RoundsWaitForTheNextFeedDueButAtLeastAMinuteEvenWhenEveryVisitAsks) {
     server.route("/a", Response::text(rss(item("one"))));
-    feeds.append({"A", server.url("/a"), cp932::fromUtf8("○")});
+    feeds.append({"A", server.url("/a"), "○"});
     const auto planned = [this] { return refresh.nextRoundIn(); };
 
     refresh.setAsleep(true);

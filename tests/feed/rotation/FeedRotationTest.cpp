@@ -8,7 +8,6 @@
 #include "feed/fetch/FeedDownloader.h"
 #include "feed/rotation/LineChoices.h"
 #include "feed/rotation/RotationFollower.h"
-#include "framework/text/Cp932.h"
 #include "support/LocalHttpServer.h"
 #include "support/TempDir.h"
 
@@ -43,7 +42,7 @@ TEST_F(Rotation, ASingleShownFeedIsLoadedAgainAndNoShownFeedStopsTheSign) {
               (std::vector<std::string>{"welcome", "【 B 】", "●one", " ", "【 B 】", "●one"}));
 
     // Hide the only shown feed: the next-feed step finds nothing and the sign stays still.
-    feeds.replace(1, {"B", feeds.entry(1).uri, cp932::fromUtf8("×")});
+    feeds.replace(1, {"B", feeds.entry(1).uri, "×"});
     runLines(7);
     for (int i = 0; i < 2000 && sign.ShowActive(); ++i)
         tick();
@@ -210,7 +209,7 @@ TEST_F(Rotation, JumpsLandOnTheirTargetAndTheFollowerHearsEveryStep) {
     runLines(3); // welcome, 【 A 】, ●one
     rotation.jumpToArticle(4);
     EXPECT_EQ(state.articleIndex, 4);
-    EXPECT_EQ(cp932::toUtf8(sign.ShowStrings().at(0)), "●four");
+    EXPECT_EQ(std::string(sign.ShowStrings().at(0)), "●four");
     // The sign goes on from its line index: record 4's second line, then the next feed.
     runLines(5);
     EXPECT_EQ(shownTexts(3), (std::vector<std::string>{" ", "【 C 】"}));
@@ -232,7 +231,7 @@ protected:
             items + "</channel></rss>");
         slow.pieceDelay = delay;
         server.route("/" + name, slow);
-        feeds.append({name, server.url("/" + name), cp932::fromUtf8("○")});
+        feeds.append({name, server.url("/" + name), "○"});
     }
 
     // Ticks the sign and lets the event loop deliver downloads until `count` lines entered.
@@ -286,7 +285,7 @@ TEST_F(RotationWithWorker, ASlowFeedKeepsTheStepsAndColoursAndNothingMovesWhileI
 }
 
 TEST_F(RotationWithWorker, AFailedDownloadStillShowsTheFailureLine) {
-    feeds.append({"gone", server.url("/missing"), cp932::fromUtf8("○")});
+    feeds.append({"gone", server.url("/missing"), "○"});
     addFeed("B", "○", "");
     startWithWelcome();
     runLinesWithEvents(3);
@@ -313,7 +312,7 @@ TEST_F(RotationWithWorker, AfterEveryCommandTheSignRunsOrLoadsOrNoFeedIsShown) {
     const std::vector<std::string> uris{server.url("/fast"), server.url("/slow"),
                                         server.url("/gone")};
     for (const std::string& uri : uris)
-        feeds.append({"feed", uri, cp932::fromUtf8("○")});
+        feeds.append({"feed", uri, "○"});
     const auto anyShown = [this] {
         for (int row = 0; row < feeds.count(); ++row)
             if (feeds.isShown(row))
@@ -325,7 +324,7 @@ TEST_F(RotationWithWorker, AfterEveryCommandTheSignRunsOrLoadsOrNoFeedIsShown) {
     const std::vector<std::pair<const char*, std::function<void()>>> commands{
         {"register",
          [&] {
-             feeds.append({"new", uris[std::size_t(below(3))], cp932::fromUtf8("○")});
+             feeds.append({"new", uris[std::size_t(below(3))], "○"});
          }},
         {"delete", [&] { feeds.remove(anyRow()); }},
         {"show or hide",
@@ -334,7 +333,7 @@ TEST_F(RotationWithWorker, AfterEveryCommandTheSignRunsOrLoadsOrNoFeedIsShown) {
                  return;
              const int row = anyRow();
              FeedEntry entry = feeds.entry(row);
-             entry.shown = cp932::fromUtf8(feeds.isShown(row) ? "×" : "○");
+             entry.shown = std::string(feeds.isShown(row) ? "×" : "○");
              feeds.replace(row, entry);
          }},
         {"show now", [&] { workerRotation.showFeedNow(anyRow()); }},

@@ -112,6 +112,33 @@ TEST_F(FeedTool, PrintsEveryCharacterOfTheFeedExactly) {
         EXPECT_EQ(records[i + 1].toObject()["title"].toString(), titles[i]);
 }
 
+TEST_F(FeedTool, PrintsEachOf17000DistinctCharactersBeyondCodePage932) {
+    // Every Hangul syllable, CJK extension B, emoji, Thai, Devanagari, Arabic and Latin with
+    // diacritics, 100 to a title.
+    const std::pair<char32_t, char32_t> ranges[] = {
+        {0xAC00, 0xD7A3}, {0x20000, 0x212AA}, {0x1F300, 0x1F5FF}, {0x0E01, 0x0E3A},
+        {0x0905, 0x0939}, {0x0621, 0x064A},   {0x0100, 0x017F}};
+    std::vector<char32_t> characters;
+    for (const auto& [first, last] : ranges)
+        for (char32_t c = first; c <= last; ++c)
+            characters.push_back(c);
+    ASSERT_EQ(characters.size(), 17000u);
+    QStringList titles;
+    std::string items;
+    for (std::size_t at = 0; at < characters.size(); at += 100) {
+        titles << QString::fromUcs4(characters.data() + at, 100);
+        items += "<item><title>" + titles.back().toStdString() + "</title></item>";
+    }
+    TempDir dir;
+    dir.write("feed.xml", "<rss><channel><title>Many</title>" + items + "</channel></rss>");
+    const ToolRun run = runTool({"--json", QString::fromStdString(dir.file("feed.xml"))});
+    EXPECT_EQ(run.exitCode, 0);
+    const QJsonArray records = QJsonDocument::fromJson(run.out).object()["records"].toArray();
+    ASSERT_EQ(records.size(), titles.size() + 1);
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        ASSERT_EQ(records[i + 1].toObject()["title"].toString(), titles[i]) << i;
+}
+
 TEST_F(FeedTool, ReportsAFailedDownload) {
     LocalHttpServer server;
     const ToolRun run = runTool({"--json", QString::fromStdString(server.url("/missing"))});

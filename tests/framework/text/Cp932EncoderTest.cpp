@@ -1,5 +1,5 @@
 #include "framework/text/Cp932Encoder.h"
-#include "framework/text/Cp932Decoder.h"
+#include "framework/text/Cp932.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -22,38 +22,31 @@ std::string iconvForm(iconv_t cd, char16_t code) {
 
 } // namespace
 
-// Every BMP character with a code page 932 form outside the user-defined area encodes as iconv
-// encodes it; every other one takes an extra code that decodes back to it, or "?" once the
-// table is full.
-TEST(Cp932Encoder, AgreesWithIconvAndGivesExtraCodesToTheRest) {
+// Every BMP character with a code page 932 form, the user-defined area's private use
+// characters among them, encodes as iconv encodes it and counts its bytes; every other one is
+// "?" at the edge and counts two bytes, as a kanji.
+TEST(Cp932Encoder, AgreesWithIconvAndCountsTheRestAsTwoBytes) {
     const Cp932Encoder& encoder = Cp932Encoder::instance();
-    Cp932ExtraCodes extras;
     iconv_t cd = iconv_open("CP932", "UTF-16LE");
     ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
-    std::size_t extraCodes = 0;
+    std::size_t without = 0;
     for (char32_t code = 1; code < 0x10000; ++code) {
         if (code >= 0xD800 && code <= 0xDFFF)
             continue;
         std::string encoded;
-        encoder.append(code, encoded, extras);
+        encoder.append(code, encoded);
         const std::string standard = iconvForm(cd, static_cast<char16_t>(code));
-        if (!standard.empty() && !Cp932ExtraCodes::isAreaLead(standard[0])) {
-            ASSERT_EQ(encoded, standard) << std::hex << std::uint32_t(code);
-            continue;
-        }
-        if (encoded == "?")
-            continue;
-        ASSERT_EQ(encoded.size(), 2u);
-        ++extraCodes;
-        char32_t decoded = 0;
-        Cp932Decoder::instance().decodeText(
-            encoded, [&](char32_t c) { decoded = c; }, extras);
-        ASSERT_EQ(decoded, code);
+        ASSERT_EQ(encoded, standard.empty() ? "?" : standard) << std::hex << std::uint32_t(code);
+        ASSERT_EQ(encoder.hasForm(code), !standard.empty()) << std::hex << std::uint32_t(code);
+        ASSERT_EQ(cp932::width(code), standard.empty() ? 2u : standard.size());
+        without += standard.empty();
     }
     iconv_close(cd);
-    EXPECT_EQ(extraCodes, Cp932ExtraCodes::kCapacity);
+    EXPECT_GT(without, 40000u);
+    EXPECT_EQ(cp932::fromUtf8("\uE000\uE757"), "\xF0\x40\xF9\xFC");
+    EXPECT_EQ(cp932::width(0x1F980), 2u);
     std::string halves;
-    encoder.append(0xD800, halves, extras);
-    encoder.append(0xDFFF, halves, extras);
+    encoder.append(0xD800, halves);
+    encoder.append(0x110000, halves);
     EXPECT_EQ(halves, "??");
 }
