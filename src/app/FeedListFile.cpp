@@ -57,6 +57,5 @@ std::string FeedListFile::format(const std::vector<FeedEntry>& entries) {
 Outcome FeedListFile::write(const std::string& path, const std::vector<FeedEntry>& entries) {
     if (FileBytes::replace(path, format(entries)))
         return Outcome::success();
-    return Outcome::failure(cp932::fromUtf8("ファイル ") + cp932::fromUtf8(path) +
-                            cp932::fromUtf8(" を作成できません"));
+    return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "ファイル %1 を作成できません"), path);
 }

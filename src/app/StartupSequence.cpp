@@ -5,12 +5,11 @@
 #include "app/FeedListFile.h"
 #include "feed/compose/LineStores.h"
 #include "feed/rotation/RotationState.h"
+#include "framework/text/Cp932.h"
+
+#include <QCoreApplication>
 
 namespace {
-// "glowtape 使ってくれてどうもありがとう。"
-constexpr std::string_view kThanks = "glowtape \x8E\x67\x82\xC1\x82\xC4\x82\xAD\x82\xEA\x82\xC4"
-                                     "\x82\xC7\x82\xA4\x82\xE0\x82\xA0\x82\xE8\x82\xAA\x82\xC6"
-                                     "\x82\xA4\x81\x42";
 constexpr std::string_view kOpen = "\x81\x79";  // 【
 constexpr std::string_view kClose = "\x81\x7A"; // 】
 } // namespace
@@ -37,7 +36,8 @@ void StartupSequence::run(const std::string& feedListPath, const std::function<v
         "glowtape" + std::string(kOpen) + std::string(kHomePage) + std::string(kClose);
     stores_.Memo1.append(welcome);
     stores_.Memo3.append(kHomePage);
-    stores_.Memo4.append(kThanks);
+    stores_.Memo4.append(cp932::fromQString(
+        QCoreApplication::translate("StartupSequence", "glowtape 使ってくれてどうもありがとう。")));
 
     sign_.ShowStrings().push_back(welcome);
     sign_.StartShow();

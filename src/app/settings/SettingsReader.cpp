@@ -3,6 +3,7 @@
 #include "app/settings/IntegerText.h"
 #include "framework/text/Cp932.h"
 
+#include <QCoreApplication>
 #include <cassert>
 
 SettingsReader::SettingsReader(const std::string& path) : file_(path) {}
@@ -34,5 +35,7 @@ ColourRead SettingsReader::colour(const SettingKey& key) const {
     const std::string stored = file_.read(key.section, key.name, key.defaultText);
     if (const auto colour = colourtext::fromText(stored))
         return {colour, {}};
-    return {std::nullopt, "'" + stored + cp932::fromUtf8("' は整数ではありません")};
+    return {std::nullopt, cp932::fromQString(QCoreApplication::translate(
+                                                 "SettingsReader", "'%1' は整数ではありません")
+                                                 .arg(cp932::toQString(stored)))};
 }

@@ -66,5 +66,5 @@ Outcome SeenHeadlines::save(const std::string& path) const {
         bytes += cp932::toFileForm(key) + "\r\n";
     if (FileBytes::replace(path, bytes))
         return Outcome::success();
-    return Outcome::failure(cp932::fromUtf8(path + " に書き込めません"));
+    return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "%1 に書き込めません"), path);
 }

@@ -78,7 +78,7 @@ Outcome write(const std::string& folder, const std::string& programPath,
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     if (!FileBytes::replace(path, text(programPath, workingDirectory)))
-        return Outcome::failure(cp932::fromUtf8(path) + cp932::fromUtf8(" に書き込めません"));
+        return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "%1 に書き込めません"), path);
     return Outcome::success();
 }
 

@@ -127,7 +127,7 @@ void IniFile::write(std::string_view section, std::string_view key, std::string_
 Outcome IniFile::save() const {
     if (FileBytes::replace(path_, text()))
         return Outcome::success();
-    return Outcome::failure(cp932::fromUtf8(path_) + cp932::fromUtf8(" に書き込めません"));
+    return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "%1 に書き込めません"), path_);
 }
 
 std::string IniFile::text() const {
