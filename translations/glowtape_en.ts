@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>更新間隔（分）</source>
-        <translation>Refresh interval (minutes)</translation>
+        <translation>Refresh (min)</translation>
     </message>
     <message>
         <source>0 にすると巡回のたびにダウンロードします</source>

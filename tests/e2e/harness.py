@@ -105,10 +105,20 @@ class DesktopTestCase(unittest.TestCase):
             "QT_QPA_PLATFORM": "xcb",
         })
         self.env.pop("WAYLAND_DISPLAY", None)
+        # The program's own (Japanese) texts whatever the machine's language; a test of
+        # another language sets it with use_locale().
+        self.use_locale("C.UTF-8")
         self._spawn(["openbox"])
         # The window manager is ready once it publishes the work area; on a busy machine that
         # takes longer than any fixed pause.
         wait_until(lambda: "=" in self.x("xprop", "-root", "_NET_WORKAREA"), timeout=10, interval=0.05)
+
+    def use_locale(self, lang, **variables):
+        """The locale the program starts in: LANG, and any of LANGUAGE, LC_ALL, LC_MESSAGES."""
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(name, None)
+        self.env["LANG"] = lang
+        self.env.update(variables)
 
     def tearDown(self):
         for process in reversed(self.processes):

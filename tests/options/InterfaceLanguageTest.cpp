@@ -1,4 +1,5 @@
 #include "app/Translations.h"
+#include "framework/files/IniFile.h"
 #include "options/TForm2.h"
 #include "support/ProgramWindows.h"
 
@@ -101,6 +102,31 @@ TEST_F(InterfaceLanguage, TheSourceTextsAreTheJapaneseInterface) {
     EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("警告"));
     EXPECT_TRUE(menuTexts(*ticker().popupMenu()).contains(QStringLiteral("終了")));
     EXPECT_EQ(program->options.windowTitle(), QStringLiteral("各種設定"));
+}
+
+TEST_F(InterfaceLanguage, TheChoiceIsAnnouncedInTheChosenLanguageAndSaved) {
+    writeFeedList("");
+    writeSettings({"[option]", "Language=xx"});
+    startIn("");
+    auto& box = *program->options.findChild<QComboBox*>(QStringLiteral("Language"));
+    EXPECT_EQ(box.currentData().toString(), QStringLiteral("auto"));
+    const auto saved = [this] {
+        ticker().SaveSettings();
+        return IniFile(dir.file("glowtape3.ini")).value("option", "Language").value_or("<missing>");
+    };
+    // A value this program does not know stays until the user chooses.
+    EXPECT_EQ(saved(), "xx");
+    EXPECT_TRUE(boxes.texts().empty());
+
+    box.setCurrentIndex(box.findData(QStringLiteral("en")));
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{
+                                 "The setting has changed. It takes effect at the next start."});
+    EXPECT_EQ(saved(), "en");
+    boxes.clear();
+    box.setCurrentIndex(box.findData(QStringLiteral("ja")));
+    EXPECT_EQ(boxes.texts(),
+              std::vector<std::string>{"設定変更しました。次回起動時より有効になります"});
+    EXPECT_EQ(saved(), "ja");
 }
 
 // Every caption fits its widget, and every widget its page, at the dialog's design size.
