@@ -171,11 +171,11 @@
     <name>FilterPage</name>
     <message>
         <source>表示しない語（一行に一語）</source>
-        <translation>Words to hide (one per line)</translation>
+        <translation>Hidden words (one a line)</translation>
     </message>
     <message>
         <source>目立たせる語（一行に一語）</source>
-        <translation>Words to mark (one per line)</translation>
+        <translation>Marked words (one a line)</translation>
     </message>
     <message>
         <source>目立たせる色</source>

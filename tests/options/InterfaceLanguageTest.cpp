@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 
 namespace {
 
@@ -33,7 +35,8 @@ QStringList textsOf(const QWidget& window) {
         else if (auto* group = qobject_cast<QGroupBox*>(widget))
             texts << group->title();
         // Languages go by their own names.
-        if (auto* combo = qobject_cast<QComboBox*>(widget); combo && widget->objectName() != "Language")
+        if (auto* combo = qobject_cast<QComboBox*>(widget);
+            combo && widget->objectName() != "Language")
             for (int i = 0; i < combo->count(); ++i)
                 texts << combo->itemText(i);
         if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model()) {
@@ -93,7 +96,8 @@ TEST_F(InterfaceLanguage, EnglishLeavesNoJapaneseInWindowsMenuOrFirstRunWarning)
     EXPECT_EQ(japaneseAmong(menu), QStringList());
     for (const QWidget* window : std::initializer_list<const QWidget*>{
              &program->ticker, &program->options, &program->reader, &program->articles})
-        EXPECT_EQ(japaneseAmong(textsOf(*window)), QStringList()) << window->objectName().toStdString();
+        EXPECT_EQ(japaneseAmong(textsOf(*window)), QStringList())
+            << window->objectName().toStdString();
 }
 
 TEST_F(InterfaceLanguage, TheSourceTextsAreTheJapaneseInterface) {
@@ -150,9 +154,17 @@ TEST_P(InterfaceLayout, NoTextOfTheOptionsPagesIsCut) {
             if (auto* label = qobject_cast<QLabel*>(widget)) {
                 text = label->text();
                 needed = label->wordWrap() ? 0 : label->sizeHint().width();
-                if (label->wordWrap())
+                if (label->wordWrap()) {
                     EXPECT_LE(label->heightForWidth(label->width()), label->height())
                         << text.toStdString();
+                }
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                // A push button's size hint has the style's minimum width; its text needs
+                // only its own width inside the frame.
+                text = button->text();
+                needed =
+                    button->fontMetrics().horizontalAdvance(text) +
+                    2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 text = button->text();
                 needed = button->sizeHint().width();
@@ -171,4 +183,6 @@ TEST_P(InterfaceLayout, NoTextOfTheOptionsPagesIsCut) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, InterfaceLayout, ::testing::Values("", "en"),
-                         [](const auto& info) { return info.param.empty() ? "Japanese" : "English"; });
+                         [](const auto& info) {
+                             return info.param.empty() ? "Japanese" : "English";
+                         });
