@@ -31,21 +31,44 @@ endif()
 install(FILES data/glowtape.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/glowtape.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # Manual pages are installed compressed, as Debian's policy asks; man reads them either way.
+# The Japanese ones are first prepared for groff's line breaking.
 find_program(GZIP gzip)
-foreach(page glowtape.1 glowtape-feed.1)
-    set(source ${CMAKE_CURRENT_SOURCE_DIR}/docs/man/${page})
-    if(GZIP)
-        set(compressed ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
-        add_custom_command(OUTPUT ${compressed}
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-            COMMAND sh -c "${GZIP} -9nc \"$1\" > \"$2\"" sh ${source} ${compressed}
-            DEPENDS ${source} VERBATIM)
-        list(APPEND manual_pages ${compressed})
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(manual_page_outputs)
+foreach(language en ja)
+    if(language STREQUAL "en")
+        set(source_dir ${CMAKE_CURRENT_SOURCE_DIR}/docs/man)
+        set(destination ${CMAKE_INSTALL_MANDIR}/man1)
     else()
-        list(APPEND manual_pages ${source})
+        set(source_dir ${CMAKE_CURRENT_SOURCE_DIR}/docs/man/${language})
+        set(destination ${CMAKE_INSTALL_MANDIR}/${language}/man1)
     endif()
+    set(output_dir ${CMAKE_CURRENT_BINARY_DIR}/man/${language})
+    set(manual_pages)
+    foreach(page glowtape.1 glowtape-feed.1)
+        set(source ${source_dir}/${page})
+        if(language STREQUAL "ja")
+            set(prepared ${output_dir}/${page})
+            add_custom_command(OUTPUT ${prepared}
+                COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+                COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/cmake/japanese_man_page.py
+                        ${source} ${prepared}
+                DEPENDS ${source} ${CMAKE_CURRENT_SOURCE_DIR}/cmake/japanese_man_page.py VERBATIM)
+            set(source ${prepared})
+            list(APPEND manual_page_outputs ${prepared})
+        endif()
+        if(GZIP)
+            set(compressed ${output_dir}/${page}.gz)
+            add_custom_command(OUTPUT ${compressed}
+                COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
+                COMMAND sh -c "${GZIP} -9nc \"$1\" > \"$2\"" sh ${source} ${compressed}
+                DEPENDS ${source} VERBATIM)
+            list(APPEND manual_pages ${compressed})
+            list(APPEND manual_page_outputs ${compressed})
+        else()
+            list(APPEND manual_pages ${source})
+        endif()
+    endforeach()
+    install(FILES ${manual_pages} DESTINATION ${destination})
 endforeach()
-if(GZIP)
-    add_custom_target(glowtape_manual_pages ALL DEPENDS ${manual_pages})
-endif()
-install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(glowtape_manual_pages ALL DEPENDS ${manual_page_outputs})

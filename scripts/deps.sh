@@ -10,7 +10,8 @@ packages=(
     xvfb xauth openbox trayer xdotool wmctrl x11-utils imagemagick xcompmgr
     fonts-ipafont-gothic fonts-noto-cjk fonts-noto-color-emoji
     python3 clang-format
-    qt6-webengine-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
+    qt6-webengine-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
+    locales
     at-spi2-core dbus-x11 python3-pyatspi python3-dbus
     dbus-daemon dbus-bin dunst python3-gi gir1.2-glib-2.0
     desktop-file-utils appstream librsvg2-bin dpkg-dev man-db
@@ -28,16 +29,45 @@ for package in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
+# The tests run the interface in English, German and Japanese locales.
+locales=(en_US.UTF-8 de_DE.UTF-8 ja_JP.UTF-8)
+missing_locales=()
+for name in "${locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}"; then
+        missing_locales+=("$name")
+    fi
+done
+
+if ((${#missing[@]} == 0 && ${#missing_locales[@]} == 0)); then
     exit 0
 fi
 
 if [[ $(id -u) -ne 0 ]]; then
-    echo "Missing packages. Install them with:" >&2
-    echo "sudo apt-get install -y ${missing[*]}" >&2
+    if ((${#missing[@]} > 0)); then
+        echo "Missing packages. Install them with:" >&2
+        echo "sudo apt-get install -y ${missing[*]}" >&2
+    fi
+    if ((${#missing_locales[@]} > 0)); then
+        echo "Missing locales ${missing_locales[*]}: enable them in /etc/locale.gen and run" \
+            "sudo locale-gen" >&2
+    fi
     exit 1
 fi
 
-echo "Installing: ${missing[*]}"
-apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+if ((${#missing_locales[@]} > 0)); then
+    for name in "${missing_locales[@]}"; do
+        line="$name UTF-8"
+        if grep -q "^# *$line" /etc/locale.gen; then
+            sed -i "s/^# *$line/$line/" /etc/locale.gen
+        elif ! grep -q "^$line" /etc/locale.gen; then
+            echo "$line" >>/etc/locale.gen
+        fi
+    done
+    locale-gen >/dev/null
+fi

@@ -1,3 +1,6 @@
+#include "app/Translations.h"
+#include "app/settings/SettingKeys.h"
+#include "app/settings/SettingsReader.h"
 #include "framework/files/Paths.h"
 #include "framework/files/SingleInstance.h"
 #include "framework/files/StopSignals.h"
@@ -5,9 +8,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     // A second start ends at once and silently; the running instance is not disturbed.
@@ -28,14 +28,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Glowtape"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/glowtape.svg")));
-    // The program speaks Japanese whatever the desktop's language, so Qt's own dialogs and
-    // buttons do too (when Qt's translations are installed).
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
 
-    ProgramWindows program(Paths::settingsDirectory());
+    const std::string directory = Paths::settingsDirectory();
+    const Translations texts(Translations::forSetting(
+        SettingsReader(directory + std::string(settings::kSettingsFileName))
+            .text(settings::option::Language)));
+    ProgramWindows program(directory);
     // A logout, a kill or the end of the session must not lose what the user changed.
     const StopSignals stop([&program] {
         program.ticker.saveChanges();

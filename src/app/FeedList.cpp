@@ -130,11 +130,11 @@ QVariant FeedList::headerData(int section, Qt::Orientation orientation, int role
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case TitleColumn:
-        return QStringLiteral("タイトル");
+        return tr("タイトル");
     case UriColumn:
         return QStringLiteral("URI");
     case ShownColumn:
-        return QStringLiteral("表示");
+        return tr("表示");
     default:
         return {};
     }

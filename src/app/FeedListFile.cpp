@@ -5,6 +5,8 @@
 #include "framework/text/Cp932FileForm.h"
 #include "framework/text/TextLines.h"
 
+#include <QtGlobal>
+
 namespace {
 
 FeedEntry entryOf(std::string_view fileLine) {
@@ -57,5 +59,5 @@ std::string FeedListFile::format(const std::vector<FeedEntry>& entries) {
 Outcome FeedListFile::write(const std::string& path, const std::vector<FeedEntry>& entries) {
     if (FileBytes::replace(path, format(entries)))
         return Outcome::success();
-    return Outcome::failure("ファイル " + path + " を作成できません");
+    return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "ファイル %1 を作成できません"), path);
 }

@@ -16,10 +16,6 @@ QString attribute(const QXmlStreamAttributes& attributes, QStringView name) {
     return {};
 }
 
-Outcome failure(const char* before, const std::string& path, const char* after) {
-    return Outcome::failure(before + path + after);
-}
-
 } // namespace
 
 std::optional<std::vector<FeedEntry>> OpmlFile::parse(std::string_view bytes) {
@@ -71,15 +67,19 @@ std::string OpmlFile::format(const std::vector<FeedEntry>& entries) {
 OpmlFile::Loaded OpmlFile::read(const std::string& path) {
     const std::optional<std::string> bytes = FileBytes::read(path, kMaxFileBytes);
     if (!bytes)
-        return {{}, failure("ファイル ", path, " を読み込めません")};
+        return {{},
+                Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "ファイル %1 を読み込めません"),
+                                     path)};
     std::optional<std::vector<FeedEntry>> feeds = parse(*bytes);
     if (!feeds)
-        return {{}, failure("ファイル ", path, " はOPMLではありません")};
+        return {{},
+                Outcome::fileFailure(
+                    QT_TRANSLATE_NOOP("Outcome", "ファイル %1 はOPMLではありません"), path)};
     return {std::move(*feeds), Outcome::success()};
 }
 
 Outcome OpmlFile::write(const std::string& path, const std::vector<FeedEntry>& entries) {
     if (FileBytes::replace(path, format(entries)))
         return Outcome::success();
-    return failure("ファイル ", path, " を作成できません");
+    return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "ファイル %1 を作成できません"), path);
 }

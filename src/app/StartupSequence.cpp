@@ -5,9 +5,11 @@
 #include "app/FeedListFile.h"
 #include "feed/compose/LineStores.h"
 #include "feed/rotation/RotationState.h"
+#include "framework/text/Utf8.h"
+
+#include <QCoreApplication>
 
 namespace {
-constexpr std::string_view kThanks = "glowtape 使ってくれてどうもありがとう。";
 constexpr std::string_view kOpen = "【";
 constexpr std::string_view kClose = "】";
 } // namespace
@@ -34,7 +36,8 @@ void StartupSequence::run(const std::string& feedListPath, const std::function<v
         "glowtape" + std::string(kOpen) + std::string(kHomePage) + std::string(kClose);
     stores_.Memo1.append(welcome);
     stores_.Memo3.append(kHomePage);
-    stores_.Memo4.append(kThanks);
+    stores_.Memo4.append(utf8::fromQString(
+        QCoreApplication::translate("StartupSequence", "glowtape 使ってくれてどうもありがとう。")));
 
     sign_.ShowStrings().push_back(welcome);
     sign_.StartShow();

@@ -20,7 +20,9 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kFeedSelectCaption = QStringLiteral("ニュースセレクト");
+QString feedSelectCaption() {
+    return TForm3::tr("ニュースセレクト");
+}
 constexpr std::uint32_t kGreyed = 0x00808080; // clGray
 
 QColor colourOf(std::uint32_t colour) {
@@ -34,7 +36,7 @@ TForm3::TForm3(TForm1& ticker, const std::string& settingsDirectory)
       ticker_(ticker) {
     List = new QListWidget(this);
     List->setObjectName(QStringLiteral("List"));
-    List->setAccessibleName(QStringLiteral("記事一覧"));
+    List->setAccessibleName(tr("記事一覧"));
     List->setFrameShape(QFrame::NoFrame);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setUniformItemSizes(true);
@@ -66,12 +68,12 @@ void TForm3::buildMenu() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    PopupMenu1->setDefaultAction(add(QStringLiteral("URIへジャンプ"), &TForm3::N7Click));
+    PopupMenu1->setDefaultAction(add(tr("URIへジャンプ"), &TForm3::N7Click));
     PopupMenu1->addSeparator();
-    add(QStringLiteral("記事一覧"), &TForm3::N16Click);
-    add(QStringLiteral("ニュース一覧"), &TForm3::N11Click);
+    add(tr("記事一覧"), &TForm3::N16Click);
+    add(tr("ニュース一覧"), &TForm3::N11Click);
     PopupMenu1->addSeparator();
-    N4 = add(QStringLiteral("ニュースの削除"), &TForm3::N4Click);
+    N4 = add(tr("ニュースの削除"), &TForm3::N4Click);
     PopupMenu1->addSeparator();
     // An account's headlines are read on its server too.
     MarkRead = add(tr("既読にする"), &TForm3::MarkReadClick);
@@ -91,7 +93,7 @@ void TForm3::collectSettings(GlowtapeSettings& settings) const {
 }
 
 bool TForm3::feedSelectMode() const {
-    return windowTitle() == kFeedSelectCaption;
+    return windowTitle() == feedSelectCaption();
 }
 
 void TForm3::fill(const std::vector<std::string>& rows, int selected) {
@@ -131,7 +133,7 @@ void TForm3::N11Click() {
     for (const FeedEntry& entry : ticker_.feeds().entries())
         rows.push_back(entry.title);
     fill(rows, ticker_.rotationState().feedIndex);
-    setWindowTitle(kFeedSelectCaption);
+    setWindowTitle(feedSelectCaption());
     N4->setEnabled(true);
 }
 
@@ -168,9 +170,9 @@ void TForm3::ListDblClick() {
     if (row >= feeds.count())
         return;
     if (!feeds.isShown(row)) {
-        if (!messagebox::confirm(
-                this, utf8::fromQString(QStringLiteral("このニュースは非表示の設定になっています。"
-                                                       "\r\n\r\n表示可能にしますか？"))))
+        if (!messagebox::confirm(this,
+                                 utf8::fromQString(tr("このニュースは非表示の設定になっています。"
+                                                      "\r\n\r\n表示可能にしますか？"))))
             return;
         FeedEntry entry = feeds.entry(row);
         entry.shown = std::string(feedmark::Shown);
@@ -204,8 +206,7 @@ void TForm3::MarkAllReadClick() {
 void TForm3::N4Click() {
     const int row = List->currentRow();
     if (row < 0) {
-        messagebox::warning(this,
-                            utf8::fromQString(QStringLiteral("削除するものを選択してください。")));
+        messagebox::warning(this, utf8::fromQString(tr("削除するものを選択してください。")));
         return;
     }
     ticker_.feeds().remove(row);

@@ -35,7 +35,6 @@ AboutPage::AboutPage(const QString& title) : QGroupBox(title) {
     // The desktop's handler opens the page.
     link->setOpenExternalLinks(true);
     layout->addWidget(link);
-    layout->addWidget(
-        new QLabel(QStringLiteral("（最新版＆ヘルプはホームページでご覧ください）"), this));
+    layout->addWidget(new QLabel(tr("（最新版＆ヘルプはホームページでご覧ください）"), this));
     layout->addStretch();
 }

@@ -9,6 +9,7 @@
 #include "framework/text/Utf8.h"
 #include "options/ColourSwatch.h"
 #include "options/FontColourDialog.h"
+#include "options/LanguageBox.h"
 #include "ticker/TForm1.h"
 
 #include <QCheckBox>
@@ -53,22 +54,25 @@ AppearancePage::AppearancePage(const QString& title, TForm1& ticker)
 
     auto* lines = new QFormLayout;
     MainListBox = new QComboBox(this);
-    MainListBox->addItems({QStringLiteral("title"), QStringLiteral("title　+ description")});
-    MainListBox->setAccessibleName(QStringLiteral("電光掲示板"));
+    MainListBox->addItems({QStringLiteral("title"), tr("title　+ description")});
+    MainListBox->setAccessibleName(tr("電光掲示板"));
     DecListBox = new QComboBox(this);
     DecListBox->addItems({QStringLiteral("description"), QStringLiteral("title"),
                           QStringLiteral("link"), QStringLiteral("NewsTitle")});
-    DecListBox->setAccessibleName(QStringLiteral("記述欄"));
+    DecListBox->setAccessibleName(tr("記述欄"));
     lines->addRow(MainListBox->accessibleName(), MainListBox);
     lines->addRow(DecListBox->accessibleName(), DecListBox);
+    language_ = new LanguageBox(this);
+    language_->setAccessibleName(tr("言語"));
+    lines->addRow(language_->accessibleName(), language_);
     layout->addLayout(lines);
 
-    auto* placement = new QGroupBox(QStringLiteral("表示"), this);
+    auto* placement = new QGroupBox(tr("表示"), this);
     auto* placementLayout = new QVBoxLayout(placement);
-    DecTop = new QRadioButton(QStringLiteral("上部に配置"), placement);
-    DecBottom = new QRadioButton(QStringLiteral("下部に配置"), placement);
+    DecTop = new QRadioButton(tr("上部に配置"), placement);
+    DecBottom = new QRadioButton(tr("下部に配置"), placement);
     DecBottom->setChecked(true);
-    OP4 = new QCheckBox(QStringLiteral("ニュースウィンドウ起動ボタンの表示"), placement);
+    OP4 = new QCheckBox(tr("ニュースウィンドウ起動ボタンの表示"), placement);
     placementLayout->addWidget(DecTop);
     placementLayout->addWidget(DecBottom);
     placementLayout->addWidget(OP4);
@@ -81,7 +85,7 @@ AppearancePage::AppearancePage(const QString& title, TForm1& ticker)
 }
 
 QWidget* AppearancePage::buildColours() {
-    auto* colours = new QGroupBox(QStringLiteral("色とフォント"), this);
+    auto* colours = new QGroupBox(tr("色とフォント"), this);
     auto* grid = new QGridLayout(colours);
     const auto swatch = [&](ColourSwatch*& swatch, const QString& label, auto handler, int row,
                             int column) {
@@ -92,19 +96,19 @@ QWidget* AppearancePage::buildColours() {
     const auto caption = [&](const QString& text, int row, int column) {
         grid->addWidget(new QLabel(text, colours), row, column);
     };
-    swatch(TitleC, QStringLiteral("タイトル"), &AppearancePage::TitleBClick, 0, 0);
-    caption(QStringLiteral("タイトル"), 0, 1);
-    swatch(DarkC, QStringLiteral("暗い部分"), &AppearancePage::DarkBClick, 0, 2);
-    caption(QStringLiteral("暗い部分"), 0, 3);
-    swatch(BackC, QStringLiteral("背景"), &AppearancePage::BackBClick, 0, 4);
-    caption(QStringLiteral("背景"), 0, 5);
+    swatch(TitleC, tr("タイトル"), &AppearancePage::TitleBClick, 0, 0);
+    caption(tr("タイトル"), 0, 1);
+    swatch(DarkC, tr("暗い部分"), &AppearancePage::DarkBClick, 0, 2);
+    caption(tr("暗い部分"), 0, 3);
+    swatch(BackC, tr("背景"), &AppearancePage::BackBClick, 0, 4);
+    caption(tr("背景"), 0, 5);
 
-    articleFont_ = new QPushButton(QStringLiteral("記事"), colours);
-    descriptionFont_ = new QPushButton(QStringLiteral("記述"), colours);
+    articleFont_ = new QPushButton(tr("記事"), colours);
+    descriptionFont_ = new QPushButton(tr("記述"), colours);
     grid->addWidget(articleFont_, 1, 1);
-    swatch(FontC, QStringLiteral("記事"), &AppearancePage::FontBClick, 1, 0);
+    swatch(FontC, tr("記事"), &AppearancePage::FontBClick, 1, 0);
     grid->addWidget(descriptionFont_, 1, 3);
-    swatch(DescC, QStringLiteral("記述"), &AppearancePage::DescBClick, 1, 2);
+    swatch(DescC, tr("記述"), &AppearancePage::DescBClick, 1, 2);
     grid->setColumnStretch(6, 1);
     connect(articleFont_, &QPushButton::clicked, this, &AppearancePage::articleFontClick);
     connect(descriptionFont_, &QPushButton::clicked, this, &AppearancePage::descriptionFontClick);
@@ -166,7 +170,7 @@ void AppearancePage::articleFontClick() {
     const std::string& stored = ticker_.articleFontName(vertical);
     const auto chosen =
         FontColourDialog::choose(presetFont(stored, sign.ShowFontH(), ticker_.articleFontStyle()),
-                                 ticker_.colours().article, QStringLiteral("記事"), window());
+                                 ticker_.colours().article, tr("記事"), window());
     if (!chosen)
         return;
     ticker_.setArticleFont(faceNameFor(stored, chosen->font, vertical), sizeOf(chosen->font),
@@ -179,7 +183,7 @@ void AppearancePage::descriptionFontClick() {
     const std::string& stored = ticker_.descriptionFontName();
     const auto chosen = FontColourDialog::choose(
         presetFont(stored, ticker_.descriptionFontSize(), ticker_.descriptionFontStyle()),
-        ticker_.colours().description, QStringLiteral("記述"), window());
+        ticker_.colours().description, tr("記述"), window());
     if (chosen) {
         ticker_.setDescriptionFont(faceNameFor(stored, chosen->font, false), sizeOf(chosen->font),
                                    fontstyle::of(chosen->font));
@@ -199,6 +203,7 @@ void AppearancePage::load(const SettingsReader& reader) {
         DecTop->setChecked(true);
     MainListBox->setCurrentIndex(reader.integer(select::main));
     DecListBox->setCurrentIndex(reader.integer(select::dec));
+    language_->load(reader);
 }
 
 int AppearancePage::MainList() const {
@@ -214,4 +219,5 @@ void AppearancePage::collectSettings(GlowtapeSettings& settings) const {
     settings.descriptionAtTop = DecTop->isChecked();
     settings.headlineChoice = MainListBox->currentIndex();
     settings.descriptionChoice = DecListBox->currentIndex();
+    language_->collectSettings(settings);
 }

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 
 class ColourSwatch;
+class LanguageBox;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -51,4 +52,5 @@ private:
     QCheckBox* OP4 = nullptr;
     QComboBox* MainListBox = nullptr;
     QComboBox* DecListBox = nullptr;
+    LanguageBox* language_ = nullptr;
 };

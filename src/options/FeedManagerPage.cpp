@@ -66,21 +66,21 @@ FeedManagerPage::FeedManagerPage(const QString& title, FeedList& feeds, Hooks ho
 }
 
 QWidget* FeedManagerPage::buildNewEntryGroup() {
-    auto* group = new QGroupBox(QStringLiteral("新規"), this);
+    auto* group = new QGroupBox(tr("新規"), this);
     auto* fields = new QFormLayout;
     NewTitle = new QLineEdit(group);
     NewTitle->setObjectName(QStringLiteral("NewTitle"));
-    NewTitle->setAccessibleName(QStringLiteral("タイトル"));
+    NewTitle->setAccessibleName(tr("タイトル"));
     NewURI = new QLineEdit(kDesignUri, group);
     NewURI->setObjectName(QStringLiteral("NewURI"));
     NewURI->setAccessibleName(QStringLiteral("URI"));
-    fields->addRow(QStringLiteral("タイトル"), NewTitle);
+    fields->addRow(tr("タイトル"), NewTitle);
     fields->addRow(QStringLiteral("URI"), NewURI);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("登録"), group);
+    auto* ok = new QPushButton(tr("登録"), group);
     ok->setObjectName(QStringLiteral("NewOK"));
-    auto* no = new QPushButton(QStringLiteral("キャンセル"), group);
+    auto* no = new QPushButton(tr("キャンセル"), group);
     no->setObjectName(QStringLiteral("NewNo"));
     buttons->addWidget(ok);
     buttons->addWidget(no);
@@ -95,7 +95,7 @@ QWidget* FeedManagerPage::buildNewEntryGroup() {
 
 QLayout* FeedManagerPage::buildBottomRow() {
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("更新間隔（分）"), this);
+    auto* label = new QLabel(tr("更新間隔（分）"), this);
     Refresh = new QSpinBox(this);
     Refresh->setObjectName(QStringLiteral("Refresh"));
     Refresh->setAccessibleName(label->text());
@@ -104,7 +104,7 @@ QLayout* FeedManagerPage::buildBottomRow() {
         field->setAccessibleName(label->text());
     Refresh->setRange(0, 24 * 60);
     Refresh->setValue(10);
-    Refresh->setToolTip(QStringLiteral("0 にすると巡回のたびにダウンロードします"));
+    Refresh->setToolTip(tr("0 にすると巡回のたびにダウンロードします"));
     label->setBuddy(Refresh);
     connect(Refresh, &QSpinBox::valueChanged, this, &FeedManagerPage::refreshIntervalChanged);
     row->addWidget(label);
@@ -117,10 +117,8 @@ QLayout* FeedManagerPage::buildBottomRow() {
         connect(button, &QPushButton::clicked, this, handler);
         row->addWidget(button);
     };
-    add(QStringLiteral("OPMLの読み込み…"), QStringLiteral("ImportOpml"),
-        &FeedManagerPage::ImportOpmlClick);
-    add(QStringLiteral("OPMLの書き出し…"), QStringLiteral("ExportOpml"),
-        &FeedManagerPage::ExportOpmlClick);
+    add(tr("OPMLの読み込み…"), QStringLiteral("ImportOpml"), &FeedManagerPage::ImportOpmlClick);
+    add(tr("OPMLの書き出し…"), QStringLiteral("ExportOpml"), &FeedManagerPage::ExportOpmlClick);
     return row;
 }
 
@@ -129,13 +127,13 @@ void FeedManagerPage::buildMenu() {
     auto add = [this](const QString& caption, void (FeedManagerPage::*handler)()) {
         connect(PopupMenu1->addAction(caption), &QAction::triggered, this, handler);
     };
-    add(QStringLiteral("今すぐニュースを表示"), &FeedManagerPage::N7Click);
-    add(QStringLiteral("ニュースの表示or非表示"), &FeedManagerPage::N3Click);
+    add(tr("今すぐニュースを表示"), &FeedManagerPage::N7Click);
+    add(tr("ニュースの表示or非表示"), &FeedManagerPage::N3Click);
     PopupMenu1->addSeparator();
-    add(QStringLiteral("選択したニュースのコピー"), &FeedManagerPage::N5Click);
-    add(QStringLiteral("選択したニュースの削除"), &FeedManagerPage::N2Click);
+    add(tr("選択したニュースのコピー"), &FeedManagerPage::N5Click);
+    add(tr("選択したニュースの削除"), &FeedManagerPage::N2Click);
     PopupMenu1->addSeparator();
-    add(QStringLiteral("連絡の追加"), &FeedManagerPage::N9Click);
+    add(tr("連絡の追加"), &FeedManagerPage::N9Click);
     NewsList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(NewsList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(NewsList->viewport()->mapToGlobal(at)); });
@@ -198,8 +196,7 @@ void FeedManagerPage::N5Click() {
 void FeedManagerPage::N2Click() {
     const int row = selectedRow();
     if (row < 0)
-        messagebox::warning(this,
-                            utf8::fromQString(QStringLiteral("削除するものを選択してください。")));
+        messagebox::warning(this, utf8::fromQString(tr("削除するものを選択してください。")));
     else if (feeds_.isAccountRow(row))
         messagebox::warning(this, utf8::fromQString(tr("アカウントのフィードは削除できません。"
                                                        "購読の解除はサーバーでしてください。")));
@@ -216,11 +213,9 @@ void FeedManagerPage::NewsListColumnClick(int column) {
 }
 
 QString FeedManagerPage::chooseOpmlFile(bool forSaving) {
-    QFileDialog dialog(window(), forSaving ? QStringLiteral("OPMLの書き出し")
-                                           : QStringLiteral("OPMLの読み込み"));
+    QFileDialog dialog(window(), forSaving ? tr("OPMLの書き出し") : tr("OPMLの読み込み"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(
-        {QStringLiteral("OPML (*.opml *.xml)"), QStringLiteral("すべてのファイル (*)")});
+    dialog.setNameFilters({QStringLiteral("OPML (*.opml *.xml)"), tr("すべてのファイル (*)")});
     if (forSaving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("opml"));
@@ -254,8 +249,7 @@ void FeedManagerPage::importOpml(const QString& path) {
         return;
     }
     messagebox::information(
-        this,
-        utf8::fromQString(QStringLiteral("%1 件のニュースを追加しました。").arg(imported.added)));
+        this, utf8::fromQString(tr("%1 件のニュースを追加しました。").arg(imported.added)));
 }
 
 void FeedManagerPage::exportOpml(const QString& path) {

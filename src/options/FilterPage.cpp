@@ -26,29 +26,28 @@ FilterPage::FilterPage(const QString& title, HeadlineMarks& marks, TickerColours
     connect(typingPause_, &QTimer::timeout, this, &FilterPage::applyWords);
     auto* layout = new QVBoxLayout(this);
     auto* lists = new QHBoxLayout;
-    Mute = addWordList(QStringLiteral("表示しない語（一行に一語）"), "Mute", this);
-    Mark = addWordList(QStringLiteral("目立たせる語（一行に一語）"), "Mark", this);
+    Mute = addWordList(tr("表示しない語（一行に一語）"), "Mute", this);
+    Mark = addWordList(tr("目立たせる語（一行に一語）"), "Mark", this);
     lists->addWidget(Mute->parentWidget());
     lists->addWidget(Mark->parentWidget());
     layout->addLayout(lists, 1);
 
     auto* markRow = new QHBoxLayout;
-    MarkC = addColour(markRow, QStringLiteral("目立たせる色"), "MarkC", colours_.mark);
+    MarkC = addColour(markRow, tr("目立たせる色"), "MarkC", colours_.mark);
     markRow->addStretch();
     layout->addLayout(markRow);
 
     auto* newRow = new QHBoxLayout;
-    NewMark = new QCheckBox(QStringLiteral("新着の見出しを色で表示"), this);
+    NewMark = new QCheckBox(tr("新着の見出しを色で表示"), this);
     NewMark->setObjectName(QStringLiteral("NewMark"));
     NewMark->setAccessibleName(NewMark->text());
     connect(NewMark, &QCheckBox::toggled, this, [this](bool on) { marks_.setNewMark(on); });
     newRow->addWidget(NewMark);
-    NewC = addColour(newRow, QStringLiteral("新着の色"), "NewC", colours_.newHeadline);
+    NewC = addColour(newRow, tr("新着の色"), "NewC", colours_.newHeadline);
     newRow->addStretch();
     layout->addLayout(newRow);
 
-    Notify =
-        new QCheckBox(QStringLiteral("目立たせる語を含む新着の見出しをデスクトップに通知"), this);
+    Notify = new QCheckBox(tr("目立たせる語を含む新着の見出しをデスクトップに通知"), this);
     Notify->setObjectName(QStringLiteral("Notify"));
     Notify->setAccessibleName(Notify->text());
     connect(Notify, &QCheckBox::toggled, this, [this](bool on) { marks_.setNotify(on); });

@@ -16,10 +16,22 @@ struct BasicColour {
 };
 
 constexpr BasicColour kBasicColours[] = {
-    {"黒", 0x000000},   {"栗色", 0x000080}, {"緑", 0x008000},   {"オリーブ", 0x008080},
-    {"紺", 0x800000},   {"紫", 0x800080},   {"青緑", 0x808000}, {"灰色", 0x808080},
-    {"銀色", 0xC0C0C0}, {"赤", 0x0000FF},   {"黄緑", 0x00FF00}, {"黄", 0x00FFFF},
-    {"青", 0xFF0000},   {"赤紫", 0xFF00FF}, {"水色", 0xFFFF00}, {"白", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "黒"), 0x000000},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "栗色"), 0x000080},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "緑"), 0x008000},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "オリーブ"), 0x008080},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "紺"), 0x800000},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "紫"), 0x800080},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "青緑"), 0x808000},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "灰色"), 0x808080},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "銀色"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "赤"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "黄緑"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "黄"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "青"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "赤紫"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "水色"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("FontColourDialog", "白"), 0xFFFFFF},
 };
 
 QIcon swatchIcon(Colour colour) {
@@ -37,20 +49,19 @@ FontColourDialog::FontColourDialog(const QFont& font, Colour colour, const QStri
     setOption(QFontDialog::DontUseNativeDialog);
     colours_ = new QComboBox(this);
     colours_->setObjectName(QStringLiteral("FontColour"));
-    colours_->setAccessibleName(QStringLiteral("色"));
+    colours_->setAccessibleName(tr("色"));
     for (const BasicColour& basic : kBasicColours)
-        colours_->addItem(swatchIcon(basic.colour), QString::fromUtf8(basic.name),
+        colours_->addItem(swatchIcon(basic.colour), tr(basic.name),
                           QVariant::fromValue(basic.colour));
     int current = colours_->findData(QVariant::fromValue(colour));
     if (current < 0) {
-        colours_->addItem(swatchIcon(colour), QStringLiteral("カスタム"),
-                          QVariant::fromValue(colour));
+        colours_->addItem(swatchIcon(colour), tr("カスタム"), QVariant::fromValue(colour));
         current = colours_->count() - 1;
     }
     colours_->setCurrentIndex(current);
 
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("色"), this);
+    auto* label = new QLabel(tr("色"), this);
     label->setBuddy(colours_);
     row->addWidget(label);
     row->addWidget(colours_);

@@ -17,18 +17,17 @@
 PluginPage::PluginPage(const QString& title, PluginSettings settings)
     : QGroupBox(title), settings_(std::move(settings)) {
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(
-        QStringLiteral(
-            "インストールを行うと、タスクバー、インターネットエクスプローラーに組み込める"
-            "ようになります。組み込んだニュースバーは本体を起動せずに利用できます。"),
-        this);
+    auto* note =
+        new QLabel(tr("インストールを行うと、タスクバー、インターネットエクスプローラーに組み込める"
+                      "ようになります。組み込んだニュースバーは本体を起動せずに利用できます。"),
+                   this);
     note->setWordWrap(true);
     layout->addWidget(note);
 
     auto* buttons = new QHBoxLayout;
-    auto* install = new QPushButton(QStringLiteral("インストール"), this);
+    auto* install = new QPushButton(tr("インストール"), this);
     install->setObjectName(QStringLiteral("Button4"));
-    auto* remove = new QPushButton(QStringLiteral("消去"), this);
+    auto* remove = new QPushButton(tr("消去"), this);
     remove->setObjectName(QStringLiteral("Button5"));
     buttons->addWidget(install);
     buttons->addWidget(remove);
@@ -37,7 +36,7 @@ PluginPage::PluginPage(const QString& title, PluginSettings settings)
     connect(install, &QPushButton::clicked, this, &PluginPage::Button4Click);
     connect(remove, &QPushButton::clicked, this, &PluginPage::Button5Click);
 
-    auto* look = new QGroupBox(QStringLiteral("ニュースバーの設定"), this);
+    auto* look = new QGroupBox(tr("ニュースバーの設定"), this);
     auto* grid = new QGridLayout(look);
     const auto swatch = [&](const QString& label, const SettingKey& key, int column) {
         auto* swatch = new ColourSwatch(label, look);
@@ -48,12 +47,12 @@ PluginPage::PluginPage(const QString& title, PluginSettings settings)
                 [this, swatch, &key] { colourClick(swatch, key); });
         return swatch;
     };
-    StitleB = swatch(QStringLiteral("タイトル"), settings::pluginini::OP1, 0);
-    SfontB = swatch(QStringLiteral("記事色"), settings::pluginini::OP2, 1);
-    SbackB = swatch(QStringLiteral("背景"), settings::pluginini::OP3, 2);
+    StitleB = swatch(tr("タイトル"), settings::pluginini::OP1, 0);
+    SfontB = swatch(tr("記事色"), settings::pluginini::OP2, 1);
+    SbackB = swatch(tr("背景"), settings::pluginini::OP3, 2);
     grid->setColumnStretch(6, 1);
 
-    auto* speedLabel = new QLabel(QStringLiteral("速度"), look);
+    auto* speedLabel = new QLabel(tr("速度"), look);
     TrackBar6 = new QSlider(Qt::Horizontal, look);
     TrackBar6->setObjectName(QStringLiteral("TrackBar6"));
     TrackBar6->setAccessibleName(speedLabel->text());
@@ -90,17 +89,17 @@ void PluginPage::Button4Click() {
         return;
     }
     // No registrar exists on this system: the plug-in's own installer registers it.
-    messagebox::information(window(),
-                            utf8::fromQString(QStringLiteral(
-                                "ニュースバーの設定を書き込みました。ニュースバー本体の登録は、"
-                                "ニュースバーに付属のインストーラーで行ってください。")));
+    messagebox::information(
+        window(),
+        utf8::fromQString(tr("ニュースバーの設定を書き込みました。ニュースバー本体の登録は、"
+                             "ニュースバーに付属のインストーラーで行ってください。")));
 }
 
 void PluginPage::Button5Click() {
     messagebox::information(
-        window(), utf8::fromQString(QStringLiteral(
-                      "ニュースバー本体の登録の解除は、ニュースバーに付属のアンインストーラーで"
-                      "行ってください。設定ファイルはそのまま残ります。")));
+        window(), utf8::fromQString(
+                      tr("ニュースバー本体の登録の解除は、ニュースバーに付属のアンインストーラーで"
+                         "行ってください。設定ファイルはそのまま残ります。")));
 }
 
 void PluginPage::colourClick(ColourSwatch* swatch, const SettingKey& key) {

@@ -17,14 +17,14 @@
 PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
     auto* layout = new QVBoxLayout(this);
     auto* browser = new QHBoxLayout;
-    auto* browserLabel = new QLabel(QStringLiteral("ブラウザ"), this);
+    auto* browserLabel = new QLabel(tr("ブラウザ"), this);
     UrlEXE = new QLineEdit(this);
     UrlEXE->setObjectName(QStringLiteral("UrlEXE"));
     UrlEXE->setAccessibleName(browserLabel->text());
     browserLabel->setBuddy(UrlEXE);
     auto* choose = new QPushButton(QStringLiteral("…"), this);
     choose->setObjectName(QStringLiteral("UrlEXEChoose"));
-    choose->setAccessibleName(QStringLiteral("ブラウザの選択"));
+    choose->setAccessibleName(tr("ブラウザの選択"));
     choose->setToolTip(choose->accessibleName());
     browser->addWidget(browserLabel);
     browser->addWidget(UrlEXE, 1);
@@ -32,22 +32,22 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
     browser->addWidget(choose);
     layout->addLayout(browser);
     connect(choose, &QPushButton::clicked, this, &PositionPage::chooseBrowser);
-    auto* note = new QLabel(
-        QStringLiteral("（電光掲示板をダブルクリックした際に記事を表示するブラウザを変更できます。"
-                       "無記入の場合標準のブラウザが起動します）"),
-        this);
+    auto* note =
+        new QLabel(tr("（電光掲示板をダブルクリックした際に記事を表示するブラウザを変更できます。"
+                      "無記入の場合標準のブラウザが起動します）"),
+                   this);
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    auto* reader = new QGroupBox(QStringLiteral("ニュースリーダー"), this);
+    auto* reader = new QGroupBox(tr("ニュースリーダー"), this);
     auto* readerLayout = new QFormLayout(reader);
     DefUri = new QLineEdit(QStringLiteral("http://"), reader);
     DefUri->setObjectName(QStringLiteral("DefUri"));
-    DefUri->setAccessibleName(QStringLiteral("ホームURI"));
+    DefUri->setAccessibleName(tr("ホームURI"));
     readerLayout->addRow(DefUri->accessibleName(), DefUri);
-    OP13 = new QCheckBox(QStringLiteral("表示する時にホームを表示"), reader);
-    OP12 = new QCheckBox(QStringLiteral("表示する時に記事を表示"), reader);
-    OP2 = new QCheckBox(QStringLiteral("表示する時、横幅最大化で表示"), reader);
+    OP13 = new QCheckBox(tr("表示する時にホームを表示"), reader);
+    OP12 = new QCheckBox(tr("表示する時に記事を表示"), reader);
+    OP2 = new QCheckBox(tr("表示する時、横幅最大化で表示"), reader);
     for (QCheckBox* box : {OP13, OP12, OP2})
         readerLayout->addRow(box);
     layout->addWidget(reader);
@@ -56,7 +56,7 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
             DefUri->setText(QStringLiteral("http://"));
     });
 
-    auto* readerPlace = new QGroupBox(QStringLiteral("ニュースリーダー表示位置"), this);
+    auto* readerPlace = new QGroupBox(tr("ニュースリーダー表示位置"), this);
     auto* readerPlaceLayout = new QVBoxLayout(readerPlace);
     OP11a = new QCheckBox(readerPlace);
     OP11b = new QCheckBox(readerPlace);
@@ -75,7 +75,7 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
             OP11a->setChecked(false);
     });
 
-    auto* dock = new QGroupBox(QStringLiteral("常に表示の位置"), this);
+    auto* dock = new QGroupBox(tr("常に表示の位置"), this);
     auto* dockLayout = new QVBoxLayout(dock);
     OP7a = new QRadioButton(dock);
     OP7b = new QRadioButton(dock);
@@ -99,10 +99,10 @@ PositionPage::PositionPage(const QString& title) : QGroupBox(title) {
 
 // Programs here are files that may be executed, whatever their names.
 void PositionPage::chooseBrowser() {
-    QFileDialog dialog(window(), QStringLiteral("ブラウザの選択"));
+    QFileDialog dialog(window(), tr("ブラウザの選択"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("実行ファイル (*)"));
+    dialog.setNameFilter(tr("実行ファイル (*)"));
     dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
     if (!UrlEXE->text().isEmpty())
         dialog.selectFile(UrlEXE->text());
@@ -130,14 +130,10 @@ std::string PositionPage::browserProgram() const {
 }
 
 void PositionPage::setVerticalCaptions(bool vertical) {
-    OP7a->setText(vertical ? QStringLiteral("画面左部にて表示")
-                           : QStringLiteral("画面上部にて表示"));
-    OP7b->setText(vertical ? QStringLiteral("画面右部にて表示")
-                           : QStringLiteral("画面下部にて表示"));
-    OP11a->setText(vertical ? QStringLiteral("電光掲示板の真左に表示する")
-                            : QStringLiteral("電光掲示板の真上に表示する"));
-    OP11b->setText(vertical ? QStringLiteral("電光掲示板の真右に表示する")
-                            : QStringLiteral("電光掲示板の真下に表示する"));
+    OP7a->setText(vertical ? tr("画面左部にて表示") : tr("画面上部にて表示"));
+    OP7b->setText(vertical ? tr("画面右部にて表示") : tr("画面下部にて表示"));
+    OP11a->setText(vertical ? tr("電光掲示板の真左に表示する") : tr("電光掲示板の真上に表示する"));
+    OP11b->setText(vertical ? tr("電光掲示板の真右に表示する") : tr("電光掲示板の真下に表示する"));
 }
 
 void PositionPage::collectSettings(GlowtapeSettings& settings) const {

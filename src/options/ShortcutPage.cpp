@@ -16,7 +16,10 @@
 #include <utility>
 
 namespace {
-const char* const kSlotLabels[] = {"ブラウザ表示", "ブラウザ消去", "ニュース次へ", "ニュース前へ"};
+const char* const kSlotLabels[] = {QT_TRANSLATE_NOOP("ShortcutPage", "ブラウザ表示"),
+                                   QT_TRANSLATE_NOOP("ShortcutPage", "ブラウザ消去"),
+                                   QT_TRANSLATE_NOOP("ShortcutPage", "ニュース次へ"),
+                                   QT_TRANSLATE_NOOP("ShortcutPage", "ニュース前へ")};
 const char* const kSlotNames[] = {"Showt1", "Showt2", "Showt3", "Showt4"};
 } // namespace
 
@@ -29,11 +32,11 @@ ShortcutPage::ShortcutPage(const QString& title, std::string settingsDirectory)
 }
 
 QWidget* ShortcutPage::buildStartup() {
-    auto* group = new QGroupBox(QStringLiteral("スタートアップ"), this);
+    auto* group = new QGroupBox(tr("スタートアップ"), this);
     auto* row = new QHBoxLayout(group);
-    auto* startUp = new QPushButton(QStringLiteral("スタートアップに登録"), group);
+    auto* startUp = new QPushButton(tr("スタートアップに登録"), group);
     startUp->setObjectName(QStringLiteral("StartUP"));
-    auto* startMenu = new QPushButton(QStringLiteral("「スタート」に登録"), group);
+    auto* startMenu = new QPushButton(tr("「スタート」に登録"), group);
     startMenu->setObjectName(QStringLiteral("StartMenu"));
     row->addWidget(startUp);
     row->addWidget(startMenu);
@@ -44,7 +47,7 @@ QWidget* ShortcutPage::buildStartup() {
 }
 
 QWidget* ShortcutPage::buildHotKeys() {
-    auto* group = new QGroupBox(QStringLiteral("ショートカットキー"), this);
+    auto* group = new QGroupBox(tr("ショートカットキー"), this);
     auto* form = new QFormLayout(group);
     for (int slot = 0; slot < hotkeys::kSlotCount; ++slot) {
         auto* combo = new QComboBox(group);
@@ -52,9 +55,8 @@ QWidget* ShortcutPage::buildHotKeys() {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         for (const HotKeyChoice& choice : hotkeys::choices())
-            combo->addItem(
-                QString::fromUtf8(choice.text.data(), static_cast<qsizetype>(choice.text.size())));
-        const QString label = QString::fromUtf8(kSlotLabels[slot]);
+            combo->addItem(QCoreApplication::translate("HotKeyChoices", choice.text.data()));
+        const QString label = tr(kSlotLabels[slot]);
         combo->setAccessibleName(label);
         form->addRow(label, combo);
         combos_[static_cast<std::size_t>(slot)] = combo;
@@ -66,7 +68,9 @@ QWidget* ShortcutPage::buildHotKeys() {
         });
         // Typed text counts when the typing is done, not at every key.
         connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, which, combo] {
-            ShowtChange(which, hotkeys::indexOfText(combo->currentText().toStdString()));
+            // The items' texts are translated: the typed text is looked up among them.
+            ShowtChange(which, combo->findText(combo->currentText(),
+                                               Qt::MatchFixedString | Qt::MatchCaseSensitive));
         });
     }
     return group;
@@ -100,8 +104,8 @@ void ShortcutPage::ShowtChange(hotkeys::Slot slot, int choice) {
         messagebox::error(window(), written.error);
         return;
     }
-    messagebox::notice(window(), utf8::fromQString(QStringLiteral(
-                                     "設定変更しました。次回起動時より有効になります")));
+    messagebox::notice(window(),
+                       utf8::fromQString(tr("設定変更しました。次回起動時より有効になります")));
 }
 
 namespace {
@@ -118,12 +122,10 @@ void registerEntry(QWidget* parent, const std::string& folder, const QString& co
 } // namespace
 
 void ShortcutPage::StartUPClick() {
-    registerEntry(window(), desktopentry::autostartFolder(),
-                  QStringLiteral("スタートアップに登録しました"));
+    registerEntry(window(), desktopentry::autostartFolder(), tr("スタートアップに登録しました"));
 }
 
 void ShortcutPage::StartMenuClick() {
-    registerEntry(
-        window(), desktopentry::applicationsFolder(),
-        QStringLiteral("スタートに登録しました。\r\nXpは「全てのプログラム 」の中です。"));
+    registerEntry(window(), desktopentry::applicationsFolder(),
+                  tr("スタートに登録しました。\r\nXpは「全てのプログラム 」の中です。"));
 }

@@ -18,22 +18,22 @@ SignPage::SignPage(const QString& title, TForm1& ticker) : QGroupBox(title), tic
     trackBars_ = new QGridLayout;
     column_->addLayout(trackBars_);
     TLightStr* sign = ticker_.sign();
-    TrackBar1 = addTrackBar(
-        "TrackBar1", QStringLiteral("速　　度"), SignPointer::kFastest, SignPointer::kSlowest, 10,
-        [sign](int value) { sign->setShowInterval(static_cast<unsigned>(value)); });
-    TrackBar2 = addTrackBar("TrackBar2", QStringLiteral("送り速度"), 0, 30, 0,
+    TrackBar1 =
+        addTrackBar("TrackBar1", tr("速　　度"), SignPointer::kFastest, SignPointer::kSlowest, 10,
+                    [sign](int value) { sign->setShowInterval(static_cast<unsigned>(value)); });
+    TrackBar2 = addTrackBar("TrackBar2", tr("送り速度"), 0, 30, 0,
                             [sign](int value) { sign->setSending(value); });
-    TrackBar3 = addTrackBar("TrackBar3", QStringLiteral("液晶余白"), 0, 10, 0,
+    TrackBar3 = addTrackBar("TrackBar3", tr("液晶余白"), 0, 10, 0,
                             [sign](int value) { sign->setSpace(value); });
-    TrackBar4 = addTrackBar("TrackBar4", QStringLiteral("液晶ドット"), 1, 5, 3,
+    TrackBar4 = addTrackBar("TrackBar4", tr("液晶ドット"), 1, 5, 3,
                             [sign](int value) { sign->setBit(value); });
-    TrackBar5 = addTrackBar("TrackBar5", QStringLiteral("高さ"), 0, 600, 0,
+    TrackBar5 = addTrackBar("TrackBar5", tr("高さ"), 0, 600, 0,
                             [this](int height) { ticker_.resize(ticker_.width(), height); });
-    TrackBar7 = addTrackBar("TrackBar7", QStringLiteral("幅"), 0, 600, 0,
+    TrackBar7 = addTrackBar("TrackBar7", tr("幅"), 0, 600, 0,
                             [this](int width) { ticker_.resize(width, ticker_.height()); });
 
     column_->addWidget(buildWindowButtons());
-    Hover = new QCheckBox(QStringLiteral("マウスを乗せると止めて記事の内容を表示"), this);
+    Hover = new QCheckBox(tr("マウスを乗せると止めて記事の内容を表示"), this);
     Hover->setObjectName(QStringLiteral("Hover"));
     Hover->setAccessibleName(Hover->text());
     Hover->setChecked(true);
@@ -70,7 +70,7 @@ QSlider* SignPage::addTrackBar(const char* name, const QString& label, int minim
 }
 
 QWidget* SignPage::buildWindowButtons() {
-    auto* group = new QGroupBox(QStringLiteral("ウィンドウ操作"), this);
+    auto* group = new QGroupBox(tr("ウィンドウ操作"), this);
     auto* grid = new QGridLayout(group);
     WindowModeCommands& modes = ticker_.windowModes();
     const struct {
@@ -78,12 +78,12 @@ QWidget* SignPage::buildWindowButtons() {
         QString caption;
         void (WindowModeCommands::*command)();
     } buttons[] = {
-        {"pitari", QStringLiteral("液晶サイズにフィット"), &WindowModeCommands::fitToSign},
-        {"border", QStringLiteral("ボーダー表示切替"), &WindowModeCommands::toggleBorder},
-        {"saizenmen", QStringLiteral("最前面表示切替"), &WindowModeCommands::toggleTopmost},
-        {"tuneni", QStringLiteral("常に表示切替"), &WindowModeCommands::toggleAlwaysShow},
-        {"hanten", QStringLiteral("反転切替"), &WindowModeCommands::toggleReverse},
-        {"tateyoko", QStringLiteral("縦横切替"), &WindowModeCommands::toggleOrientation},
+        {"pitari", tr("液晶サイズにフィット"), &WindowModeCommands::fitToSign},
+        {"border", tr("ボーダー表示切替"), &WindowModeCommands::toggleBorder},
+        {"saizenmen", tr("最前面表示切替"), &WindowModeCommands::toggleTopmost},
+        {"tuneni", tr("常に表示切替"), &WindowModeCommands::toggleAlwaysShow},
+        {"hanten", tr("反転切替"), &WindowModeCommands::toggleReverse},
+        {"tateyoko", tr("縦横切替"), &WindowModeCommands::toggleOrientation},
     };
     int index = 0;
     for (const auto& entry : buttons) {

@@ -36,12 +36,15 @@ constexpr int kDesignPanelWidth = 560;
 constexpr int kDesignPanelHeight = 350;
 constexpr int kCategoryWidth = 150;
 // The original seven pages keep their places; pages added since follow them.
-const char* const kCategories[] = {"文字色　サイズ", "液晶設定",     "ツールバー",
-                                   "表示位置",       "ニュース管理", "ショートカット",
-                                   "ヘルプ",         "フィルタ",     "アカウント"};
+const char* const kCategories[] = {
+    QT_TRANSLATE_NOOP("TForm2", "文字色　サイズ"), QT_TRANSLATE_NOOP("TForm2", "液晶設定"),
+    QT_TRANSLATE_NOOP("TForm2", "ツールバー"),     QT_TRANSLATE_NOOP("TForm2", "表示位置"),
+    QT_TRANSLATE_NOOP("TForm2", "ニュース管理"),   QT_TRANSLATE_NOOP("TForm2", "ショートカット"),
+    QT_TRANSLATE_NOOP("TForm2", "ヘルプ"),         QT_TRANSLATE_NOOP("TForm2", "フィルタ"),
+    QT_TRANSLATE_NOOP("TForm2", "アカウント")};
 
 QString category(int index) {
-    return QString::fromUtf8(kCategories[index]);
+    return TForm2::tr(kCategories[index]);
 }
 } // namespace
 
@@ -49,7 +52,7 @@ TForm2::TForm2(TForm1& ticker, FeedList& feeds, const std::string& settingsDirec
     : QWidget(&ticker, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
       ticker_(ticker) {
-    setWindowTitle(QStringLiteral("各種設定"));
+    setWindowTitle(tr("各種設定"));
     buildPages(feeds, settingsDirectory);
 
     ticker_.attachOptions(this, *this);
@@ -58,9 +61,8 @@ TForm2::TForm2(TForm1& ticker, FeedList& feeds, const std::string& settingsDirec
     plugin_->load();
     StartupSequence(feeds, ticker_.stores(), ticker_.rotationState(), *ticker_.sign())
         .run(settingsDirectory + std::string(FeedListFile::kFileName), [this] {
-            messagebox::warning(
-                nullptr, utf8::fromQString(QStringLiteral("ニュースが一つも登録されていません。"
-                                                          "新規登録をしてください。")));
+            messagebox::warning(nullptr, utf8::fromQString(tr("ニュースが一つも登録されていません。"
+                                                              "新規登録をしてください。")));
         });
 
     appearance_->showCurrentColours();
@@ -72,13 +74,13 @@ TForm2::TForm2(TForm1& ticker, FeedList& feeds, const std::string& settingsDirec
 void TForm2::buildPages(FeedList& feeds, const std::string& settingsDirectory) {
     MainPanel = new QWidget(this);
     MainPanel->setGeometry(5, 5, kDesignPanelWidth, kDesignPanelHeight);
-    auto* heading = new QLabel(QStringLiteral("カテゴリー"), MainPanel);
+    auto* heading = new QLabel(tr("カテゴリー"), MainPanel);
     heading_ = heading;
     ListBox1 = new QListWidget(MainPanel);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setAccessibleName(heading->text());
     for (const char* text : kCategories) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(text), ListBox1);
+        auto* item = new QListWidgetItem(tr(text), ListBox1);
         item->setSizeHint(QSize(kCategoryWidth - 4, 25));
     }
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm2::selectCategory);

@@ -58,8 +58,7 @@ void ReaderNavigator::navigate(const QString& address) {
         if (TUIWebBrowser* browser = ensureBrowser())
             browser->Navigate(checked.url);
         else if (browserMissing_)
-            controls_.status->setText(
-                QStringLiteral("ブラウザがないため表示できません: %1").arg(address));
+            controls_.status->setText(tr("ブラウザがないため表示できません: %1").arg(address));
         break;
     case readeraddress::Verdict::Nothing:
         break;
@@ -70,7 +69,7 @@ void ReaderNavigator::navigate(const QString& address) {
 }
 
 void ReaderNavigator::refuse(const QString& address) {
-    controls_.status->setText(QStringLiteral("このアドレスは開けません: %1").arg(address));
+    controls_.status->setText(tr("このアドレスは開けません: %1").arg(address));
 }
 
 void ReaderNavigator::navigateComplete(const QString& address) {
@@ -89,8 +88,8 @@ TUIWebBrowser* ReaderNavigator::ensureBrowser() {
     browser_ = TUIWebBrowser::create(controls_.browserSlot, module, BrowserHostPolicy{});
     if (!browser_) {
         browserMissing_ = true;
-        QString text = QStringLiteral("ブラウザを読み込めないため、ページを表示できません。"
-                                      "ニュースの一覧とほかの機能はそのまま使えます。");
+        QString text = tr("ブラウザを読み込めないため、ページを表示できません。"
+                          "ニュースの一覧とほかの機能はそのまま使えます。");
         if (!module.errorString().isEmpty())
             text += QStringLiteral("\n\n") + module.errorString();
         // After the reader has appeared, not from inside its showing.

@@ -55,8 +55,8 @@ TSpeedButtonEX* navigationButton(QWidget* parent, const char* name, const char* 
     auto* button = new TSpeedButtonEX(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFixedSize(23, 23);
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setAccessibleName(QString::fromUtf8(hint));
+    button->setToolTip(TForm5::tr(hint));
+    button->setAccessibleName(TForm5::tr(hint));
     button->setGlyph(readerglyphs::strip(glyph, 16, button->devicePixelRatioF()));
     button->setNumGlyphs(2);
     return button;
@@ -67,8 +67,8 @@ QPushButton* smallToggle(QWidget* parent, const char* name, const char* hint, in
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, 1, 12, 12);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setAccessibleName(QString::fromUtf8(hint));
+    button->setToolTip(TForm5::tr(hint));
+    button->setAccessibleName(TForm5::tr(hint));
     return button;
 }
 
@@ -79,7 +79,7 @@ TForm5::TForm5(TForm1& ticker, const std::string& settingsDirectory)
                            Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       ticker_(ticker) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("ニュースリーダー"));
+    setWindowTitle(tr("ニュースリーダー"));
     QFont design(FontFaceMap::family("ＭＳ Ｐゴシック"));
     design.setPixelSize(12);
     setFont(design);
@@ -115,12 +115,12 @@ void TForm5::buildControls() {
     left->setContentsMargins(0, 0, 0, 0);
     NewsList = new QListWidget(PanelLeft);
     NewsList->setObjectName(QStringLiteral("NewsList"));
-    NewsList->setAccessibleName(QStringLiteral("ニュース一覧"));
+    NewsList->setAccessibleName(tr("ニュース一覧"));
     left->addWidget(NewsList);
     ShellTreeView1 = new QTreeView(PanelLeft);
     ShellTreeView1->setObjectName(QStringLiteral("ShellTreeView1"));
-    ShellTreeView1->setToolTip(QStringLiteral("ダブルクリックで表示"));
-    ShellTreeView1->setAccessibleName(QStringLiteral("お気に入り"));
+    ShellTreeView1->setToolTip(tr("ダブルクリックで表示"));
+    ShellTreeView1->setAccessibleName(tr("お気に入り"));
     ShellTreeView1->setHeaderHidden(true);
     ShellTreeView1->hide();
     left->addWidget(ShellTreeView1);
@@ -132,7 +132,7 @@ void TForm5::buildControls() {
     right->setSpacing(0);
     TitlePanel = new QLabel(PanelRight);
     TitlePanel->setObjectName(QStringLiteral("TitlePanel"));
-    TitlePanel->setAccessibleName(QStringLiteral("ニュースのタイトル"));
+    TitlePanel->setAccessibleName(tr("ニュースのタイトル"));
     TitlePanel->setFixedHeight(17);
     TitlePanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     TitlePanel->setTextFormat(Qt::PlainText);
@@ -144,7 +144,7 @@ void TForm5::buildControls() {
     right->addWidget(Splitter2, 1);
     ReportList = new QListWidget(Splitter2);
     ReportList->setObjectName(QStringLiteral("ReportList"));
-    ReportList->setAccessibleName(QStringLiteral("記事一覧"));
+    ReportList->setAccessibleName(tr("記事一覧"));
     ReportList->setAlternatingRowColors(true);
     QPalette rows = ReportList->palette();
     rows.setColor(QPalette::Base, QColor::fromRgb(syscolor::toQRgb(kClMenu)));
@@ -177,25 +177,26 @@ QWidget* TForm5::buildToolBar() {
     using readerglyphs::Glyph;
     TopTool = new QWidget(this);
     TopTool->setObjectName(QStringLiteral("TopTool"));
-    TopTool->setAccessibleName(QStringLiteral("コントローラー"));
+    TopTool->setAccessibleName(tr("コントローラー"));
     TopTool->setFixedHeight(kToolBarHeight);
     auto* row = new QHBoxLayout(TopTool);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
-    BackB = navigationButton(TopTool, "BackB", "戻る", Glyph::Back);
-    ForwardB = navigationButton(TopTool, "ForwardB", "進む", Glyph::Forward);
-    Ref = navigationButton(TopTool, "Ref", "更新", Glyph::Refresh);
-    Home = navigationButton(TopTool, "Home", "ホームへ", Glyph::Home);
+    BackB = navigationButton(TopTool, "BackB", QT_TRANSLATE_NOOP("TForm5", "戻る"), Glyph::Back);
+    ForwardB =
+        navigationButton(TopTool, "ForwardB", QT_TRANSLATE_NOOP("TForm5", "進む"), Glyph::Forward);
+    Ref = navigationButton(TopTool, "Ref", QT_TRANSLATE_NOOP("TForm5", "更新"), Glyph::Refresh);
+    Home = navigationButton(TopTool, "Home", QT_TRANSLATE_NOOP("TForm5", "ホームへ"), Glyph::Home);
     BackB->setEnabled(false);
     ForwardB->setEnabled(false);
     URI = new QComboBox(TopTool);
     URI->setObjectName(QStringLiteral("URI"));
-    URI->setAccessibleName(QStringLiteral("アドレス"));
+    URI->setAccessibleName(tr("アドレス"));
     URI->setEditable(true);
     URI->setInsertPolicy(QComboBox::NoInsert);
     URI->setFixedWidth(145);
     URI->setEditText(QStringLiteral("about:blank"));
-    Move = new QPushButton(QStringLiteral("移動"), TopTool);
+    Move = new QPushButton(tr("移動"), TopTool);
     Move->setObjectName(QStringLiteral("Move"));
     Move->setAccessibleName(Move->text());
     Move->setFixedSize(35, 23);
@@ -214,12 +215,15 @@ QWidget* TForm5::buildStatusBar() {
     botBar = new QWidget(this);
     botBar->setObjectName(QStringLiteral("botBar"));
     botBar->setFixedHeight(kStatusBarHeight);
-    Button4 = smallToggle(botBar, "Button4", "ニュースリーダーとブラウザのモード切り替え", 2);
-    Button5 = smallToggle(botBar, "Button5", "コントローラー表示切替", 17);
-    Button6 = smallToggle(botBar, "Button6", "横幅最大化切替", 32);
+    Button4 =
+        smallToggle(botBar, "Button4",
+                    QT_TRANSLATE_NOOP("TForm5", "ニュースリーダーとブラウザのモード切り替え"), 2);
+    Button5 =
+        smallToggle(botBar, "Button5", QT_TRANSLATE_NOOP("TForm5", "コントローラー表示切替"), 17);
+    Button6 = smallToggle(botBar, "Button6", QT_TRANSLATE_NOOP("TForm5", "横幅最大化切替"), 32);
     Label1 = new QLabel(botBar);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAccessibleName(QStringLiteral("状態"));
+    Label1->setAccessibleName(tr("状態"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(50, 0, 2000, kStatusBarHeight);
     connect(Button4, &QPushButton::clicked, this, &TForm5::Button4Click);

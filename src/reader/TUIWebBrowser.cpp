@@ -38,7 +38,7 @@ TUIWebBrowser::TUIWebBrowser(QWidget* parent, const BrowserHostPolicy& policy)
 void TUIWebBrowser::attach(WebView* view) {
     view_.reset(view);
     QWidget* widget = view_->widget();
-    widget->setAccessibleName(QStringLiteral("ブラウザ"));
+    widget->setAccessibleName(tr("ブラウザ"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(widget);

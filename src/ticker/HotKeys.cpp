@@ -3,6 +3,7 @@
 #include "app/settings/HotKeySettings.h"
 #include "app/settings/SettingKey.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -56,11 +57,15 @@ void HotKeys::grabAll(const std::array<int, hotkeys::kSlotCount>& choices) {
 
 void HotKeys::bindThroughPortal(const std::array<int, hotkeys::kSlotCount>& choices) {
     static const char* const kDescriptions[hotkeys::kSlotCount] = {
-        "ニュースリーダーを表示", "ニュースリーダーを閉じる", "次のニュースへ", "前のニュースへ"};
+        QT_TRANSLATE_NOOP("HotKeys", "ニュースリーダーを表示"),
+        QT_TRANSLATE_NOOP("HotKeys", "ニュースリーダーを閉じる"),
+        QT_TRANSLATE_NOOP("HotKeys", "次のニュースへ"),
+        QT_TRANSLATE_NOOP("HotKeys", "前のニュースへ")};
     std::vector<PortalShortcuts::Shortcut> shortcuts;
     for (std::size_t slot = 0; slot < choices.size(); ++slot) {
         const std::optional<std::string> trigger = hotkeys::triggerFor(choices[slot]);
-        shortcuts.push_back({shortcutId(slot), QString::fromUtf8(kDescriptions[slot]),
+        shortcuts.push_back({shortcutId(slot),
+                             QCoreApplication::translate("HotKeys", kDescriptions[slot]),
                              trigger ? QString::fromStdString(*trigger) : QString()});
     }
     portal_->bind(std::move(shortcuts));

@@ -42,12 +42,11 @@ namespace {
 constexpr int kDesignToolBarHeight = 11;
 constexpr int kDecLeft = 38;
 constexpr int kLaunchPanelWidth = 35;
-// "指定したプログラムでは開けませんでした。設定を確認してください。"
-const QString kKeyTaken =
-    QStringLiteral("他のソフトがキーを利用中のためこのショートカットキーを利用できません。"
-                   "\r\n設定変更してください。");
-const QString kProgramFailed =
-    QStringLiteral("指定したプログラムでは開けませんでした。設定を確認してください。");
+const char* const kKeyTaken = QT_TRANSLATE_NOOP(
+    "TForm1", "他のソフトがキーを利用中のためこのショートカットキーを利用できません。"
+              "\r\n設定変更してください。");
+const char* const kProgramFailed =
+    QT_TRANSLATE_NOOP("TForm1", "指定したプログラムでは開けませんでした。設定を確認してください。");
 
 QPalette backgroundPalette(QPalette palette, std::uint32_t colour) {
     const QColor background = QColor::fromRgb(syscolor::toQRgb(colour));
@@ -147,7 +146,7 @@ void TForm1::buildControls() {
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(6, 0, 10, 10);
     Button1->setFocusPolicy(Qt::NoFocus);
-    Button1->setToolTip(QStringLiteral("ニュースリーダー表示"));
+    Button1->setToolTip(tr("ニュースリーダー表示"));
     connect(Button1, &QPushButton::clicked, this, [this] {
         if (menuReady())
             N10Click();
@@ -215,7 +214,7 @@ void TForm1::buildWindowModes() {
         std::array<HotKeys::Action, hotkeys::kSlotCount>{
             [this] { showReaderFromKey(); }, [this] { closeReaderFromKey(); },
             [this] { nextFeed(); }, [this] { previousFeed(); }},
-        [] { messagebox::notice(nullptr, utf8::fromQString(kKeyTaken)); });
+        [] { messagebox::notice(nullptr, utf8::fromQString(tr(kKeyTaken))); });
 }
 
 void TForm1::attachToDesktop() {
@@ -472,7 +471,7 @@ void TForm1::articleOpened(int record) {
 void TForm1::OpenLink(const std::string& link, QWidget* owner, const std::string& feedUri) {
     const std::string program = options_ ? options_->browserProgram() : std::string();
     if (LinkOpener().open(link, program, feedUri) == LinkOpener::Result::ProgramFailed)
-        messagebox::warning(owner, utf8::fromQString(kProgramFailed));
+        messagebox::warning(owner, utf8::fromQString(tr(kProgramFailed)));
 }
 
 void TForm1::N3Click() {

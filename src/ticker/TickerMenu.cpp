@@ -7,38 +7,39 @@
 
 TickerMenu::TickerMenu(QWidget* owner, const Commands& commands)
     : QObject(owner), menu_(new QMenu(owner)) {
-    QAction* openLink = addFeedItem(menu_, QStringLiteral("URIへジャンプ"), commands.openLink);
+    QAction* openLink = addFeedItem(menu_, tr("URIへジャンプ"), commands.openLink);
     menu_->setDefaultAction(openLink);
-    addFeedItem(menu_, QStringLiteral("ニュースリーダー表示"), commands.showReader);
+    addFeedItem(menu_, tr("ニュースリーダー表示"), commands.showReader);
     menu_->addSeparator();
-    QMenu* windows = menu_->addMenu(QStringLiteral("ウィンドウ表示"));
-    add(windows, QStringLiteral("ニュース一覧表示"), commands.listFeeds);
-    add(windows, QStringLiteral("記事一覧表示"), commands.listArticles);
-    QMenu* control = menu_->addMenu(QStringLiteral("コントロール"));
-    addFeedItem(control, QStringLiteral("ニュース早送り"), commands.nextFeed);
-    addFeedItem(control, QStringLiteral("記事早送り"), commands.nextArticle);
+    QMenu* windows = menu_->addMenu(tr("ウィンドウ表示"));
+    add(windows, tr("ニュース一覧表示"), commands.listFeeds);
+    add(windows, tr("記事一覧表示"), commands.listArticles);
+    QMenu* control = menu_->addMenu(tr("コントロール"));
+    addFeedItem(control, tr("ニュース早送り"), commands.nextFeed);
+    addFeedItem(control, tr("記事早送り"), commands.nextArticle);
     control->addSeparator();
-    add(control, QStringLiteral("ニュース新規追加"), commands.addFeed);
+    add(control, tr("ニュース新規追加"), commands.addFeed);
 
-    QMenu* show = menu_->addMenu(QStringLiteral("表示"));
-    modeItems_.border = add(show, QStringLiteral("ボーダーを表示"), {});
-    modeItems_.topmost = add(show, QStringLiteral("最前面に表示"), {});
-    modeItems_.alwaysShow = add(show, QStringLiteral("常に表示"), {});
+    QMenu* show = menu_->addMenu(tr("表示"));
+    modeItems_.border = add(show, tr("ボーダーを表示"), {});
+    modeItems_.topmost = add(show, tr("最前面に表示"), {});
+    modeItems_.alwaysShow = add(show, tr("常に表示"), {});
     for (QAction* toggle : {modeItems_.border, modeItems_.topmost, modeItems_.alwaysShow})
         toggle->setCheckable(true);
     show->addSeparator();
-    reverse_ = add(show, QStringLiteral("反転"), {});
-    modeItems_.orientation = add(show, QStringLiteral("縦横"), {});
+    reverse_ = add(show, tr("反転"), {});
+    modeItems_.orientation = add(show, tr("縦横"), {});
     show->addSeparator();
-    const char* const cornerCaptions[] = {"左上に移動", "左下に移動", "右上に移動", "右下に移動"};
+    const char* const cornerCaptions[] = {QT_TR_NOOP("左上に移動"), QT_TR_NOOP("左下に移動"),
+                                          QT_TR_NOOP("右上に移動"), QT_TR_NOOP("右下に移動")};
     for (std::size_t i = 0; i < modeItems_.corners.size(); ++i)
-        modeItems_.corners[i] = add(show, QString::fromUtf8(cornerCaptions[i]), {});
+        modeItems_.corners[i] = add(show, tr(cornerCaptions[i]), {});
 
     menu_->addSeparator();
-    options_ = add(menu_, QStringLiteral("オプション"), commands.options);
+    options_ = add(menu_, tr("オプション"), commands.options);
     options_->setCheckable(true);
-    add(menu_, QStringLiteral("ヘルプ"), commands.help);
-    add(menu_, QStringLiteral("終了"), commands.exit);
+    add(menu_, tr("ヘルプ"), commands.help);
+    add(menu_, tr("終了"), commands.exit);
 }
 
 QAction* TickerMenu::add(QMenu* menu, const QString& caption, std::function<void()> command) {

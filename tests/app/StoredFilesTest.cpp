@@ -48,6 +48,8 @@ std::string rewrittenIni(const std::string& path) {
 
 // The earlier build's settings file with the keys this build appends after the earlier ones.
 std::string withNewerKeys(std::string ini) {
+    const std::string lastOption = "Notify=false\r\n";
+    ini.insert(ini.find(lastOption) + lastOption.size(), "Language=auto\r\n");
     return ini + "\r\n[account]\r\nservice=0\r\nserver=\r\nuser=\r\n";
 }
 

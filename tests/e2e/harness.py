@@ -116,7 +116,17 @@ class DesktopTestCase(unittest.TestCase):
         # A bus of the desktop running the tests is never shared; a test that needs one starts
         # its own (start_session_bus).
         self.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        # The program's own (Japanese) texts whatever the machine's language; a test of
+        # another language sets it with use_locale().
+        self.use_locale("C.UTF-8")
         self._start_window_manager()
+
+    def use_locale(self, lang, **variables):
+        """The locale the program starts in: LANG, and any of LANGUAGE, LC_ALL, LC_MESSAGES."""
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(name, None)
+        self.env["LANG"] = lang
+        self.env.update(variables)
 
     def tearDown(self):
         for process in reversed(self.processes):

@@ -73,7 +73,8 @@ class ProgramTest(DesktopTestCase):
         option_keys = [line.split("=")[0] for line in ini.split("[option]\r\n")[1].split("\r\n[")[0].split("\r\n") if line]
         self.assertEqual(option_keys, ["OP5", "Rever", "OP0", "urlEXE", "DefUri", "OP2", "OP4", "OP6",
                                        "OP7", "OP8", "OP9", "OP10", "OP11", "OP12", "OP13", "OP15",
-                                       "OP16", "Direct", "Hover", "Refresh", "NewMark", "Notify"])
+                                       "OP16", "Direct", "Hover", "Refresh", "NewMark", "Notify",
+                                       "Language"])
         self.assertIn("OP5=20\r\n", ini)
         self.assertIn("Rever=true\r\n", ini)  # only "false" turns reversing off
         self.assertIn("OP0=false\r\n", ini)  # "True" is not "true"

@@ -25,6 +25,8 @@ PROGRAM_FILES = {
     "usr/share/icons/hicolor/scalable/apps/glowtape.svg",
     "usr/share/man/man1/glowtape.1.gz",
     "usr/share/man/man1/glowtape-feed.1.gz",
+    "usr/share/man/ja/man1/glowtape.1.gz",
+    "usr/share/man/ja/man1/glowtape-feed.1.gz",
 }
 PNG_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 ICON_FILES = {f"usr/share/icons/hicolor/{s}x{s}/apps/glowtape.png" for s in PNG_SIZES}
@@ -82,11 +84,14 @@ class InstalledCopy(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
 
     def test_manual_pages_render_without_warnings(self):
-        for page in ("glowtape.1.gz", "glowtape-feed.1.gz"):
-            result = run("man", "--warnings", "-l", str(self.root / "usr/share/man/man1" / page),
-                         env={**os.environ, "MANWIDTH": "80", "LC_ALL": "C.UTF-8"})
-            self.assertEqual((result.returncode, result.stderr), (0, ""), page)
-            self.assertIn("EXIT STATUS", result.stdout)
+        for folder, locale, heading in (("man1", "C.UTF-8", "EXIT STATUS"),
+                                        ("ja/man1", "ja_JP.UTF-8", "終了ステータス")):
+            for page in ("glowtape.1.gz", "glowtape-feed.1.gz"):
+                result = run("man", "--warnings", "-l",
+                             str(self.root / "usr/share/man" / folder / page),
+                             env={**os.environ, "MANWIDTH": "80", "LC_ALL": locale})
+                self.assertEqual((result.returncode, result.stderr), (0, ""), f"{folder}/{page}")
+                self.assertIn(heading, result.stdout)
 
     def test_installed_feed_tool_reads_a_sample_feed(self):
         result = run(str(self.root / "usr/bin/glowtape-feed"), "--json",

@@ -62,10 +62,10 @@ TEST_F(SaveSettings, ANewFileHasItsSectionsAndKeysInOrderWithTheDefaults) {
     EXPECT_EQ(keysOf(text, "window5"),
               (std::vector<std::string>{"H", "W", "T", "L", "S1", "S2", "Mode", "cont"}));
     EXPECT_EQ(keysOf(text, "option"),
-              (std::vector<std::string>{"urlEXE", "DefUri",  "OP0",     "OP2",   "OP4",    "OP5",
-                                        "OP6",    "OP7",     "OP8",     "OP9",   "OP10",   "OP11",
-                                        "OP12",   "OP13",    "OP15",    "OP16",  "Direct", "Rever",
-                                        "Hover",  "Refresh", "NewMark", "Notify"}));
+              (std::vector<std::string>{
+                  "urlEXE", "DefUri", "OP0",   "OP2",     "OP4",     "OP5",    "OP6",     "OP7",
+                  "OP8",    "OP9",    "OP10",  "OP11",    "OP12",    "OP13",   "OP15",    "OP16",
+                  "Direct", "Rever",  "Hover", "Refresh", "NewMark", "Notify", "Language"}));
     EXPECT_EQ(keysOf(text, "color"),
               (std::vector<std::string>{"font", "title", "dark", "back", "dec", "mark", "new"}));
     EXPECT_EQ(keysOf(text, "filter"), (std::vector<std::string>{"Mute", "Mark"}));

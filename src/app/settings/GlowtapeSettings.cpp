@@ -95,6 +95,7 @@ GlowtapeSettings GlowtapeSettings::read(const SettingsReader& reader) {
     s.refreshMinutes = reader.integer(k::option::Refresh);
     s.newMark = reader.is(k::option::NewMark, flag::True);
     s.notify = reader.is(k::option::Notify, flag::True);
+    s.language = reader.text(k::option::Language);
     s.browserProgram = reader.text(k::option::urlEXE);
     s.homeAddress = reader.text(k::option::DefUri);
 
@@ -165,6 +166,7 @@ void GlowtapeSettings::writeTo(SettingsWriter& writer) const {
     writer.integer(k::option::Refresh, refreshMinutes);
     writer.text(k::option::NewMark, trueOr(newMark, flag::False));
     writer.text(k::option::Notify, trueOr(notify, flag::False));
+    writer.text(k::option::Language, language);
 
     writer.integer(k::select::main, headlineChoice);
     writer.integer(k::select::dec, descriptionChoice);

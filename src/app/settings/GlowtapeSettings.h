@@ -77,6 +77,7 @@ struct GlowtapeSettings {
     int refreshMinutes = 0;                                       // Refresh
     bool newMark = false;                                         // NewMark
     bool notify = false;                                          // Notify
+    std::string language;                                         // Language
     std::string browserProgram;                                   // urlEXE
     std::string homeAddress;                                      // DefUri
     // select

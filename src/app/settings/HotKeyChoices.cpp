@@ -1,5 +1,7 @@
 #include "app/settings/HotKeyChoices.h"
 
+#include <QtGlobal>
+
 namespace hotkeys {
 
 namespace {
@@ -22,9 +24,9 @@ constexpr std::uint32_t kTab = 0xff09;
 constexpr std::uint32_t kF1 = 0xffbe;
 
 constexpr std::array<HotKeyChoice, kChoiceCount> kChoices{{
-    {"なし", 0, 0, ""},
-    {"ctrl + 無変換", 0x1D, kMuhenkan, "Muhenkan"},
-    {"ctrl + スペース", 0x20, kSpace, "space"},
+    {QT_TRANSLATE_NOOP("HotKeyChoices", "なし"), 0, 0, ""},
+    {QT_TRANSLATE_NOOP("HotKeyChoices", "ctrl + 無変換"), 0x1D, kMuhenkan, "Muhenkan"},
+    {QT_TRANSLATE_NOOP("HotKeyChoices", "ctrl + スペース"), 0x20, kSpace, "space"},
     {"ctrl + Insert", 0x2D, kInsert, "Insert"},
     {"ctrl + Delete", 0x2E, kDelete, "Delete"},
     {"ctrl + PageUp", 0x21, kPrior, "Page_Up"},

@@ -10,7 +10,7 @@
 // index 0 is "none", every other index is Control plus one key. The same table serves the
 // combos' item texts, the stored indices of data.ini and the X11 registration.
 struct HotKeyChoice {
-    std::string_view text;   // the combo item, UTF-8
+    std::string_view text;   // the combo item, UTF-8 source text of context "HotKeyChoices"
     std::uint8_t virtualKey; // the key's Windows virtual-key code; 0 for "none"
     std::uint32_t keysym;    // the X keysym of the same key; 0 for "none"
     std::string_view

@@ -123,6 +123,8 @@ inline constexpr SettingKey Refresh{S, "Refresh", F::Integer, "10"};
 inline constexpr SettingKey NewMark{S, "NewMark", F::Flag, flag::False};
 // A new headline with a marked word raises a desktop notification.
 inline constexpr SettingKey Notify{S, "Notify", F::Flag, flag::False};
+// The interface's language from the next start: "auto" (the desktop's), "ja" or "en".
+inline constexpr SettingKey Language{S, "Language", F::Text, "auto"};
 inline constexpr SettingKey urlEXE{S, "urlEXE", F::Text, ""};
 inline constexpr SettingKey DefUri{S, "DefUri", F::Text, "http://"};
 } // namespace option

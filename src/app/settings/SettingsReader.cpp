@@ -1,7 +1,9 @@
 #include "app/settings/SettingsReader.h"
 
 #include "app/settings/IntegerText.h"
+#include "framework/text/Utf8.h"
 
+#include <QCoreApplication>
 #include <cassert>
 
 SettingsReader::SettingsReader(const std::string& path) : file_(path) {}
@@ -37,5 +39,7 @@ ColourRead SettingsReader::colour(const SettingKey& key) const {
     const std::string stored = file_.read(key.section, key.name, key.defaultText);
     if (const auto colour = colourtext::fromText(stored))
         return {colour, {}};
-    return {std::nullopt, "'" + stored + "' は整数ではありません"};
+    return {std::nullopt, utf8::fromQString(QCoreApplication::translate("SettingsReader",
+                                                                        "'%1' は整数ではありません")
+                                                .arg(utf8::toQString(stored)))};
 }

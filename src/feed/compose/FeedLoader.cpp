@@ -1,7 +1,6 @@
 #include "feed/compose/FeedLoader.h"
 
 #include "feed/compose/FeedView.h"
-#include "feed/compose/HeadlineTexts.h"
 #include "feed/compose/LineStores.h"
 #include "feed/fetch/DirectFetch.h"
 #include "feed/fetch/FeedDownloader.h"
@@ -9,6 +8,9 @@
 #include "feed/parse/FeedLinks.h"
 #include "feed/parse/FeedText.h"
 #include "feed/rotation/RotationState.h"
+#include "framework/text/Utf8.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -81,9 +83,11 @@ bool FeedLoader::store(bool downloaded, const std::string& body, const std::stri
         resolveLinks(stores_.Memo1, base);
         return true;
     }
-    stores_.Memo1.setLines({"<title>" + std::string(headline::loadFailed)});
-    stores_.Memo2.setLines({std::string(headline::loadFailed)});
-    view_.appendShowString(std::string(headline::failureLine));
+    const std::string failed =
+        utf8::fromQString(QCoreApplication::translate("FeedLoader", "読み込み失敗"));
+    stores_.Memo1.setLines({"<title>" + failed});
+    stores_.Memo2.setLines({failed});
+    view_.appendShowString("****" + failed + "****");
     view_.startShow();
     return false;
 }

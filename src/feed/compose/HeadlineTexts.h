@@ -5,8 +5,6 @@
 // Fixed texts of loading and composition.
 namespace headline {
 
-inline constexpr std::string_view loadFailed = "読み込み失敗";
-inline constexpr std::string_view failureLine = "****読み込み失敗****";
 inline constexpr std::string_view openBracket = "【";
 inline constexpr std::string_view closeBracket = "】";
 inline constexpr std::string_view fullColon = "：";

@@ -5,6 +5,8 @@
 #include "framework/text/Cp932.h"
 #include "framework/text/Cp932FileForm.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <vector>
 
@@ -79,5 +81,5 @@ Outcome SeenHeadlines::save(const std::string& path) const {
         bytes += *line;
     if (FileBytes::replace(path, bytes))
         return Outcome::success();
-    return Outcome::failure(path + " に書き込めません");
+    return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "%1 に書き込めません"), path);
 }

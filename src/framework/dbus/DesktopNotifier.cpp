@@ -50,8 +50,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
     const QDBusPendingCall call = service_->asyncCall(
         QStringLiteral("Notify"), QStringLiteral("Glowtape"), uint(0), QStringLiteral("glowtape"),
         summary, body.toHtmlEscaped(),
-        QStringList{QString::fromLatin1(kDefaultAction), QStringLiteral("記事を開く")},
-        QVariantMap{}, int(-1));
+        QStringList{QString::fromLatin1(kDefaultAction), tr("記事を開く")}, QVariantMap{}, int(-1));
     auto* watcher = new QDBusPendingCallWatcher(call, this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, clicked = std::move(clicked)](QDBusPendingCallWatcher* finished) {

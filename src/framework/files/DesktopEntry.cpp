@@ -77,7 +77,7 @@ Outcome write(const std::string& folder, const std::string& programPath,
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     if (!FileBytes::replace(path, text(programPath, workingDirectory)))
-        return Outcome::failure(path + " に書き込めません");
+        return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "%1 に書き込めません"), path);
     return Outcome::success();
 }
 

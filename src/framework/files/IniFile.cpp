@@ -5,6 +5,8 @@
 #include "framework/text/Cp932FileForm.h"
 #include "framework/text/TextLines.h"
 
+#include <QtGlobal>
+
 namespace {
 
 bool isBlank(char c) {
@@ -128,7 +130,7 @@ void IniFile::write(std::string_view section, std::string_view key, std::string_
 Outcome IniFile::save() const {
     if (FileBytes::replace(path_, text()))
         return Outcome::success();
-    return Outcome::failure(path_ + " に書き込めません");
+    return Outcome::fileFailure(QT_TRANSLATE_NOOP("Outcome", "%1 に書き込めません"), path_);
 }
 
 std::string IniFile::text() const {

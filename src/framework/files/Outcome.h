@@ -10,4 +10,7 @@ struct Outcome {
     bool ok() const { return error.empty(); }
     static Outcome success() { return {}; }
     static Outcome failure(std::string message) { return {std::move(message)}; }
+    // A failure about one file: `text` is a source text of context "Outcome", marked with
+    // QT_TRANSLATE_NOOP, in which "%1" stands for the path (UTF-8).
+    static Outcome fileFailure(const char* text, const std::string& path);
 };

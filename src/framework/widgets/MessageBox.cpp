@@ -17,11 +17,12 @@ void show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 } // namespace
 
 void warning(QWidget* parent, std::string_view utf8Text) {
-    show(parent, QMessageBox::Warning, QStringLiteral("警告"), utf8Text);
+    show(parent, QMessageBox::Warning, QCoreApplication::translate("messagebox", "警告"), utf8Text);
 }
 
 void information(QWidget* parent, std::string_view utf8Text) {
-    show(parent, QMessageBox::Information, QStringLiteral("情報"), utf8Text);
+    show(parent, QMessageBox::Information, QCoreApplication::translate("messagebox", "情報"),
+         utf8Text);
 }
 
 void notice(QWidget* parent, std::string_view utf8Text) {

@@ -115,7 +115,7 @@ TEST(SettingsSave, ANewFileHasEveryKeyInSaveOrder) {
                     "[option]", "urlEXE=", "DefUri=http://", "OP0=true", "OP2=", "OP4=true",
                     "OP5=10", "OP6=false", "OP7=down", "OP8=false", "OP9=0", "OP10=3", "OP11=down",
                     "OP12=true", "OP13=", "OP15=bottom", "OP16=0", "Direct=false", "Rever=true",
-                    "Hover=true", "Refresh=10", "NewMark=false", "Notify=false", "",
+                    "Hover=true", "Refresh=10", "NewMark=false", "Notify=false", "Language=auto", "",
                     "[color]", "font=clLime", "title=clYellow", "dark=$00404000", "back=clBlack",
                     "dec=clWhite", "mark=clRed", "new=clAqua", "",
                     "[font]", "name1=ＭＳ Ｐゴシック", "name2=@ＭＳ ゴシック", "OP1=0", "size1=14",
