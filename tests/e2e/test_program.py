@@ -69,7 +69,7 @@ class ProgramTest(DesktopTestCase):
         ini = self.read_settings_file("glowtape3.ini").decode("cp932")
         sections = [line for line in ini.split("\r\n") if line.startswith("[")]
         self.assertEqual(sections, ["[option]", "[window]", "[window2]", "[window3]", "[window5]",
-                                    "[color]", "[font]", "[select]", "[filter]"])
+                                    "[color]", "[font]", "[select]", "[filter]", "[account]"])
         option_keys = [line.split("=")[0] for line in ini.split("[option]\r\n")[1].split("\r\n[")[0].split("\r\n") if line]
         self.assertEqual(option_keys, ["OP5", "Rever", "OP0", "urlEXE", "DefUri", "OP2", "OP4", "OP6",
                                        "OP7", "OP8", "OP9", "OP10", "OP11", "OP12", "OP13", "OP15",

@@ -18,8 +18,9 @@
 class SettingsSaver : public QObject {
 public:
     using Report = std::function<void(const std::string& message)>;
-    // How often the snapshots are compared.
-    static constexpr std::chrono::milliseconds kTick{1000};
+    // How often the snapshots are compared: a change reaches its file within 5 s, and a
+    // sleeping sign's program wakes seldom.
+    static constexpr std::chrono::milliseconds kTick{2500};
     // A file whose write failed is tried again after this long, or at an explicit save.
     static constexpr std::chrono::seconds kRetry{60};
 
