@@ -48,27 +48,8 @@ QString withoutTags(const QString& text) {
     return result;
 }
 
-// Character references and HTML's named entities; others stay as written.
-QString decoded(const QString& text) {
-    QString result;
-    result.reserve(text.size());
-    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
-                                    std::size_t(text.size()));
-    for (std::size_t i = 0; i < units.size();) {
-        const auto reference =
-            units[i] == u'&' ? characterReferenceAt(units.substr(i)) : std::nullopt;
-        if (!reference) {
-            result += QChar(units[i++]);
-            continue;
-        }
-        result += QString::fromUcs4(&reference->character, 1);
-        i += reference->length;
-    }
-    return result;
-}
-
 QString plainText(std::string_view utf8Text) {
-    return decoded(withoutTags(utf8::toQString(utf8Text))).simplified();
+    return decodedCharacterReferences(withoutTags(utf8::toQString(utf8Text))).simplified();
 }
 
 QString cutToLimit(QString text) {

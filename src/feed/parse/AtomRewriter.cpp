@@ -75,25 +75,6 @@ void appendTag(std::string& out, std::string_view name, QStringView text) {
     out += '>';
 }
 
-// Character references and HTML's named entities; any other "&...;" stays as it is.
-QString decodeHtmlEntities(QStringView text) {
-    QString out;
-    out.reserve(text.size());
-    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
-                                    std::size_t(text.size()));
-    for (std::size_t i = 0; i < units.size();) {
-        const auto reference =
-            units[i] == u'&' ? characterReferenceAt(units.substr(i)) : std::nullopt;
-        if (!reference) {
-            out += QChar(units[i++]);
-            continue;
-        }
-        out += QString::fromUcs4(&reference->character, 1);
-        i += reference->length;
-    }
-    return out;
-}
-
 QString withoutTags(QStringView html) {
     QString out;
     out.reserve(html.size());
@@ -231,7 +212,7 @@ private:
         QString text;
         elementText(&text);
         if (kind == TextKind::Html)
-            return decodeHtmlEntities(withoutTags(text));
+            return decodedCharacterReferences(withoutTags(text));
         return text;
     }
 

@@ -147,3 +147,21 @@ std::optional<CharacterReferenceAt> characterReferenceAt(std::string_view text) 
 std::optional<CharacterReferenceAt> characterReferenceAt(std::u16string_view text) {
     return referenceAt(text);
 }
+
+QString decodedCharacterReferences(QStringView text) {
+    QString result;
+    result.reserve(text.size());
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    std::size_t(text.size()));
+    for (std::size_t i = 0; i < units.size();) {
+        const auto reference =
+            units[i] == u'&' ? characterReferenceAt(units.substr(i)) : std::nullopt;
+        if (!reference) {
+            result += QChar(units[i++]);
+            continue;
+        }
+        result += QString::fromUcs4(&reference->character, 1);
+        i += reference->length;
+    }
+    return result;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringView>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -23,3 +25,7 @@ struct CharacterReferenceAt {
 };
 std::optional<CharacterReferenceAt> characterReferenceAt(std::string_view text);
 std::optional<CharacterReferenceAt> characterReferenceAt(std::u16string_view text);
+
+// `text` with its character references and HTML's named entities decoded; any other "&...;"
+// stays as it is. Linear in the text's length.
+QString decodedCharacterReferences(QStringView text);
